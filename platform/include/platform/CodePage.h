@@ -1,0 +1,25 @@
+// Text conversions at the edge of the programs. Inside, all text is code page 936
+// bytes; the code page is fixed, never the system's ANSI code page, so the programs
+// behave the same on a Windows whose ANSI code page is English or UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+constexpr unsigned kTextCodePage = 936;
+
+// True for a byte that starts a two-byte character of code page 936.
+bool IsLeadByte(unsigned char byte);
+
+// Invalid input becomes a substitute character; nothing is dropped silently.
+std::u16string AnsiToUtf16(std::string_view text);
+std::u16string Utf8ToUtf16(std::string_view text);
+
+// `lost`, when given, is set to whether a character had no equivalent in code page 936
+// and was replaced by the default character "?".
+std::string Utf16ToAnsi(std::u16string_view text, bool* lost = nullptr);
+std::string Utf16ToUtf8(std::u16string_view text);
+
+} // namespace platform

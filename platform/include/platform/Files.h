@@ -1,0 +1,30 @@
+// Files and folders by code page 936 path. Paths use backslashes as on Windows; the
+// POSIX implementation maps them (and the code page) at the system call.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+enum class MakeDirResult { Created, AlreadyExists, Failed };
+
+MakeDirResult MakeDirectory(const std::string& path);
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+bool RemoveFile(const std::string& path);
+bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite);
+
+// A C runtime stream (mode as for fopen); null with errno set on failure.
+std::FILE* OpenFile(const std::string& path, const char* mode);
+
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+// Replaces the file's content so that a reader sees either the old or the new bytes,
+// never a half-written file: the bytes go to a temporary file beside the target, are
+// flushed, and the temporary file is renamed over the target. On failure the target
+// is untouched and `errorText`, when given, holds the runtime's message.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText = nullptr);
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#include "platform/Uuid.h"
+
+#include <cstdio>
+#include <random>
+
+namespace platform {
+
+// A version-4 UUID from the kernel's random source.
+std::string NewUuidText() {
+    unsigned char b[16];
+    std::random_device rd;
+    for (unsigned char& c : b) c = static_cast<unsigned char>(rd());
+    b[6] = static_cast<unsigned char>((b[6] & 0x0F) | 0x40);
+    b[8] = static_cast<unsigned char>((b[8] & 0x3F) | 0x80);
+    char text[37];
+    std::snprintf(text, sizeof text, "%02x%02x%02x%02x-%02x%02x-%02x%02x-%02x%02x-%02x%02x%02x%02x%02x%02x", b[0],
+                  b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8], b[9], b[10], b[11], b[12], b[13], b[14], b[15]);
+    return text;
+}
+
+} // namespace platform

@@ -1,0 +1,14 @@
+#include "ProgramDir.h"
+
+#include "MbcsText.h"
+#include "platform/Module.h"
+
+namespace nook {
+
+std::string ProgramDir() {
+    std::string path = platform::ProgramFilePath();
+    size_t slash = ReverseFindChar(path, '\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+} // namespace nook
