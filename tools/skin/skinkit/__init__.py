@@ -1,0 +1,1 @@
+"""Drawing kit for NookBackup's bitmap skin."""
