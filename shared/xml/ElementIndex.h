@@ -1,0 +1,82 @@
+// The element index of a CXmlDocument: fixed 32-byte records that hold byte offsets
+// into the document text, never names or values.
+//
+// Records live in blocks of 65,536; a record number is block << 16 | slot. Every block
+// but the last is full, and growing reallocates only the last block, so a record in a
+// full block never moves. Record 0 describes the whole document; number 0 also means
+// "none" in every link field.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace nook {
+
+// LevelAndFlags bits above the 16-bit nesting depth.
+constexpr uint32_t kLevelMask = 0xFFFF;
+constexpr uint32_t kFirstSibling = 0x80000;
+constexpr uint32_t kUnended = 0x100000;
+constexpr uint32_t kContainsError = 0x200000;
+constexpr uint32_t kIllFormed = 0x800000; // record 0 only
+
+// TagLengths: start tag in bits 0-21, end tag in bits 22-31.
+constexpr uint32_t kStartTagMask = 0x3FFFFF;
+constexpr int kEndTagShift = 22;
+
+struct ElementRecord {
+    int32_t ElementStart;
+    int32_t ElementLength;
+    uint32_t TagLengths;
+    uint32_t LevelAndFlags;
+    uint32_t Parent;
+    uint32_t FirstChild;
+    uint32_t NextSibling;
+    uint32_t PrevSibling; // of the first child: the last child
+
+    uint32_t StartTagLength() const { return TagLengths & kStartTagMask; }
+    uint32_t EndTagLength() const { return TagLengths >> kEndTagShift; }
+    void SetTagLengths(uint32_t startTag, uint32_t endTag) {
+        TagLengths = (startTag & kStartTagMask) | endTag << kEndTagShift;
+    }
+    uint32_t Level() const { return LevelAndFlags & kLevelMask; }
+    int32_t End() const { return ElementStart + ElementLength; }
+};
+static_assert(sizeof(ElementRecord) == 32, "records are eight 32-bit words");
+
+class ElementIndex {
+public:
+    static constexpr int kBlockBits = 16;
+    static constexpr uint32_t kBlockSize = 1u << kBlockBits;
+
+    // Drops every record, makes room for `capacity` records, clears record 0 and
+    // leaves one record in use.
+    void Reset(size_t capacity);
+
+    // The next free record number.
+    uint32_t Count() const { return count_; }
+    uint32_t Capacity() const { return capacity_; }
+    bool Exists() const { return capacity_ > 0; }
+
+    ElementRecord& operator[](uint32_t n) { return blocks_[n >> kBlockBits][n & (kBlockSize - 1)]; }
+    const ElementRecord& operator[](uint32_t n) const { return blocks_[n >> kBlockBits][n & (kBlockSize - 1)]; }
+
+    // Takes the next free record, growing the index when it is full. The record's
+    // contents are left to the caller.
+    uint32_t Append() {
+        if (count_ == capacity_) Grow();
+        return count_++;
+    }
+
+private:
+    void Grow();
+    void Allocate(size_t capacity);
+
+    std::vector<std::unique_ptr<ElementRecord[]>> blocks_;
+    uint32_t lastBlockSize_ = 0;
+    uint32_t count_ = 0;
+    uint32_t capacity_ = 0;
+};
+
+} // namespace nook
