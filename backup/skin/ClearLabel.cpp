@@ -1,0 +1,69 @@
+#include "ClearLabel.h"
+
+#include "TransparentRepaint.h"
+#include "framework/GdiHandles.h"
+
+#include <vector>
+
+namespace nook {
+
+void CClearLabel::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    if (Hwnd()) RepaintOverParent(Hwnd());
+}
+
+UINT CClearLabel::TextFlags() const {
+    const LONG_PTR style = GetWindowLongPtrW(Hwnd(), GWL_STYLE);
+    const LONG_PTR type = style & SS_TYPEMASK;
+    const LONG_PTR ellipsis = style & SS_ELLIPSISMASK;
+    UINT flags = 0;
+    if (type == SS_CENTER) flags |= DT_CENTER;
+    if (type == SS_RIGHT) flags |= DT_RIGHT;
+    if (style & SS_CENTERIMAGE) flags |= DT_VCENTER | DT_SINGLELINE;
+    if (style & SS_NOPREFIX) flags |= DT_NOPREFIX;
+    if (ellipsis == SS_ENDELLIPSIS) flags |= DT_END_ELLIPSIS;
+    if (ellipsis == SS_PATHELLIPSIS) flags |= DT_PATH_ELLIPSIS;
+    if (ellipsis == SS_WORDELLIPSIS) flags |= DT_WORD_ELLIPSIS;
+    if (ellipsis == 0 && !(style & SS_CENTERIMAGE) && type != SS_LEFTNOWORDWRAP) flags |= DT_WORDBREAK;
+    return flags;
+}
+
+void CClearLabel::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    if (!transparent_) FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(Hwnd())) + 1);
+    const int length = GetWindowTextW(Hwnd(), text.data(), static_cast<int>(text.size()));
+    auto font = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
+    CSelectObject selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(dc, text.data(), length, &client, TextFlags());
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+}
+
+LRESULT CClearLabel::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT: {
+        CPaintDC dc(Hwnd());
+        Paint(dc.Get());
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        if (transparent_) return TRUE; // the parent's pixels stay
+        break;
+    case WM_SETTEXT: {
+        // The static control would paint the new text over the old one at once; the
+        // plain window procedure only stores it (statics keep their text there).
+        LRESULT result = DefWindowProcW(Hwnd(), msg, wParam, lParam);
+        RepaintOverParent(Hwnd());
+        return result;
+    }
+    default:
+        break;
+    }
+    return CWindow::WindowProc(msg, wParam, lParam);
+}
+
+} // namespace nook

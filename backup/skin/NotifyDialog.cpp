@@ -1,0 +1,111 @@
+#include "NotifyDialog.h"
+
+#include "res/resource.h"
+
+#include <cstdio>
+
+namespace nook {
+
+namespace {
+
+constexpr COLORREF kButtonKey = RGB(0, 0, 0);
+constexpr UINT kCountdownPeriodMs = 1000;
+
+// Pixel places on the notice bitmap.
+const RECT kCloseButton{290, 4, 290 + 26, 4 + 17};
+const RECT kSingleOk{129, 150, 129 + 62, 150 + 27};
+const RECT kPairOk{82, 150, 82 + 62, 150 + 27};
+const RECT kPairCancel{176, 150, 176 + 62, 150 + 27};
+// Inside the white message panel of the bitmap.
+const RECT kMessageRect{24, 44, 296, 104};
+const RECT kCountdownRect{24, 108, 296, 128};
+
+void Place(HWND hwnd, const RECT& r) {
+    SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+CNotifyDialog::CNotifyDialog() : CTitledBitmapDialog(IDD_NOTIFY, IDB_NOTICE_BACKGROUND) {}
+
+bool CNotifyDialog::OnInitDialog() {
+    CTitledBitmapDialog::OnInitDialog();
+    closeButton_.SubclassDlgItem(IDC_CLOSE, Hwnd());
+    okButton_.SubclassDlgItem(IDOK, Hwnd());
+    cancelButton_.SubclassDlgItem(IDCANCEL, Hwnd());
+    messageLabel_.SubclassDlgItem(IDC_MESSAGE, Hwnd());
+    countdownLabel_.SubclassDlgItem(IDC_COUNTDOWN, Hwnd());
+
+    Place(closeButton_.Hwnd(), kCloseButton);
+    closeButton_.SetBitmaps(IDB_CAPTION_CLOSE_HOVER, kButtonKey, IDB_CAPTION_CLOSE, kButtonKey);
+    okButton_.SetBitmaps(IDB_OK_HOVER, kButtonKey, IDB_OK, kButtonKey);
+    // The rounded buttons stand on the bitmap, not on a grey box.
+    okButton_.SetTransparent(false);
+    cancelButton_.SetTransparent(false);
+    if (mode_ == kOkCancel || mode_ == kCountdown) {
+        Place(okButton_.Hwnd(), kPairOk);
+        Place(cancelButton_.Hwnd(), kPairCancel);
+        cancelButton_.SetBitmaps(IDB_CANCEL_HOVER, kButtonKey, IDB_CANCEL, kButtonKey);
+    } else {
+        Place(okButton_.Hwnd(), kSingleOk);
+        ShowWindow(cancelButton_.Hwnd(), SW_HIDE);
+    }
+
+    Place(messageLabel_.Hwnd(), kMessageRect);
+    Place(countdownLabel_.Hwnd(), kCountdownRect);
+    messageLabel_.SetText(message_);
+    if (mode_ == kCountdown) {
+        timer_.Stop();
+        timer_.Start(Hwnd(), kCountdownTimer, kCountdownPeriodMs);
+        ShowCountdown();
+    } else {
+        countdownLabel_.SetText("");
+    }
+    return true;
+}
+
+void CNotifyDialog::ShowCountdown() {
+    char text[64];
+    // "将于%u秒后开始自动登录..."
+    std::snprintf(text, sizeof(text),
+                  "\xbd\xab\xd3\xda%u\xc3\xeb\xba\xf3\xbf\xaa\xca\xbc\xd7\xd4\xb6\xaf\xb5\xc7\xc2\xbc...",
+                  static_cast<unsigned>(kCountdownSeconds - elapsed_));
+    countdownLabel_.SetText(text);
+}
+
+void CNotifyDialog::Finish(INT_PTR result) {
+    timer_.Stop();
+    EndDialog(result);
+}
+
+bool CNotifyDialog::OnCommand(int id, int code, HWND) {
+    if (code != BN_CLICKED) return false;
+    switch (id) {
+    case IDOK:
+        Finish(IDOK);
+        return true;
+    case IDCANCEL:
+    case IDC_CLOSE:
+        Finish(IDCANCEL);
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT CNotifyDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_TIMER && wParam == kCountdownTimer) {
+        ++elapsed_;
+        // Past the end as well: a reopened dialog must not count on for ever.
+        if (elapsed_ >= kCountdownSeconds) {
+            Finish(kCountdownEnded);
+        } else {
+            ShowCountdown();
+        }
+        return 0;
+    }
+    return CTitledBitmapDialog::WindowProc(msg, wParam, lParam);
+}
+
+} // namespace nook

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+namespace nook {
+
+// Marks the transparent pixels of every skin bitmap.
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+// How far a pixel may lie above the key and still count as transparent, per channel.
+constexpr COLORREF kSkinTolerance = RGB(16, 16, 16);
+// "No key colour": the bitmap makes no region.
+constexpr COLORREF kNoKey = 0xFFFFFFFF; // CLR_NONE
+
+} // namespace nook

@@ -1,0 +1,56 @@
+// Dialog whose whole outer frame (title bar, borders, rounded corners and the three
+// caption buttons) is painted from bitmaps, and whose window shape follows the corner
+// bitmaps. The system's frame stays underneath (it keeps moving, sizing and the
+// system menu working); everything visible of it is painted over after the system has
+// drawn it.
+#pragma once
+
+#include "ShapedBackground.h"
+#include "SkinBitmap.h"
+#include "framework/Dialog.h"
+
+namespace nook {
+
+class CSkinDialog : public CDialog {
+  public:
+    explicit CSkinDialog(int templateId, HINSTANCE module = nullptr);
+
+    // Results of CShapedBackground: 0 done, 1 unreadable bitmap, 3 no region. Takes
+    // ownership of `bitmap`; with a key colour the bitmap also shapes the window.
+    int SetBackgroundBitmap(HBITMAP bitmap, COLORREF key);
+    // Recomputes the window region from the frame pieces for the current size.
+    void BuildFrameRegion();
+    // Paints the frame, the title and the caption buttons into the whole-window `dc`.
+    void DrawFrame(HDC dc);
+
+  protected:
+    // Paints over the client area after it was filled with the skin colour.
+    virtual void DrawBackground(HDC) {}
+    const CSkinBitmap& BackgroundBitmap() const { return background_.Bitmap(); }
+
+    bool OnInitDialog() override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    enum Piece { kTopLeft, kTop, kTopRight, kLeft, kRight, kBottomLeft, kBottom, kBottomRight, kPieceCount };
+    enum class Button { None, Close, Maximise, Minimise };
+    struct CaptionButton {
+        CSkinBitmap normal;
+        CSkinBitmap hover;
+    };
+    // The part of the window the skin covers: all of it, or when maximised the part
+    // inside the dialog frame that stays on the screen.
+    RECT SkinRect() const;
+    void DrawCaptionButtons(HDC dc, Button hovered);
+    void RedrawCaptionButtons(Button hovered);
+    Button ButtonAt(POINT screen) const;
+    void ToggleMaximised();
+
+    CSkinBitmap pieces_[kPieceCount];
+    CaptionButton close_, maximise_, restore_, minimise_;
+    // Screen rectangles of the caption buttons as last drawn.
+    RECT closeRect_{}, maximiseRect_{}, minimiseRect_{};
+    CShapedBackground background_;
+};
+
+} // namespace nook
