@@ -1,0 +1,33 @@
+// The backup client's settings: the global ones kept in config.xml and those of the
+// current user kept in "<user>.xml", both in the program folder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace nook {
+
+// The service's public web host, used when config.xml names none.
+inline constexpr char kDefaultServiceHost[] = "www.nookdiary.com";
+
+// The last backup time of a user who has never backed up: the service returns everything.
+inline constexpr char kFirstBackupTime[] = "2001-01-01 00:00:00";
+
+struct ClientSettings {
+    std::string serviceHost; // host name, optionally ":port"
+    int32_t logLevel = 0;    // 0 turns the log off
+    std::string logFolderPrefix;
+};
+
+struct UserSettings {
+    std::string userName;
+    std::string passwordDigest; // MD5 hex of user name + password; never the password
+    int32_t rememberMe = 0;     // 1: the next start logs in without asking
+    // High-water marks of the last backup, sent so that the service returns only what is new.
+    int32_t lastBlogId = 0;
+    int32_t lastCommentId = 0;
+    int32_t lastTwitterId = 0;
+    std::string lastBackupTime = kFirstBackupTime;
+};
+
+} // namespace nook

@@ -1,0 +1,20 @@
+#include "archive/ArchivePaths.h"
+
+namespace nook {
+
+CArchivePaths::CArchivePaths(const std::string& programDir, const std::string& userName)
+    : userFolder_(programDir + userName + "\\"), templates_(programDir + "Templates\\") {}
+
+std::string CArchivePaths::MonthFolder(ArchiveMonth month) const {
+    return userFolder_ + std::to_string(month.year) + "\\" + std::to_string(month.month) + "\\";
+}
+
+std::string CArchivePaths::BlogPagePath(ArchiveMonth month, int32_t blogId) const {
+    return MonthFolder(month) + std::to_string(blogId) + ".html";
+}
+
+std::string CArchivePaths::MonthPagePath(ArchiveMonth month) const {
+    return MonthFolder(month) + "TwitterList.html";
+}
+
+} // namespace nook

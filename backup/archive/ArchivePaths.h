@@ -1,0 +1,35 @@
+// Where one user's archive lies: a folder named after the user in the program folder,
+// with the index files, a year\month folder tree of pages and the photo folder. The
+// page templates are installed in the program folder's "Templates".
+#pragma once
+
+#include "archive/ParseDate.h"
+
+#include <cstdint>
+#include <string>
+
+namespace nook {
+
+class CArchivePaths {
+  public:
+    // `programDir` with its trailing backslash; `userName` must be a usable file name.
+    CArchivePaths(const std::string& programDir, const std::string& userName);
+
+    const std::string& UserFolder() const { return userFolder_; } // trailing backslash
+    std::string BlogListPath() const { return userFolder_ + "BlogList.xml"; }
+    std::string TwitterListPath() const { return userFolder_ + "TwitterList.xml"; }
+    std::string BlogPagePath(ArchiveMonth month, int32_t blogId) const;
+    std::string MonthPagePath(ArchiveMonth month) const;
+    // The photo folder, with a trailing backslash.
+    std::string ImagesFolder() const { return userFolder_ + "Images\\"; }
+    // A template file such as "BlogView.html".
+    std::string TemplatePath(const char* name) const { return templates_ + name; }
+
+  private:
+    std::string MonthFolder(ArchiveMonth month) const;
+
+    std::string userFolder_;
+    std::string templates_;
+};
+
+} // namespace nook

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace nook {
+
+// Plain text made safe inside HTML elements and quoted attributes: & < > " ' become
+// character references. None of these bytes can be the trail byte of a code page 936
+// character, so the text is walked byte by byte.
+std::string EscapeHtml(std::string_view text);
+
+} // namespace nook

@@ -1,0 +1,108 @@
+#include "archive/PageRenderer.h"
+
+#include "archive/CodeTables.h"
+#include "archive/HtmlEscape.h"
+#include "archive/ImageLocaliser.h"
+#include "archive/Log.h"
+#include "archive/PageFile.h"
+#include "archive/ParseDate.h"
+#include "archive/TextReplace.h"
+
+#include <map>
+
+namespace nook {
+
+const char kEditorChoiceSnippet[] = "<div style=\"width: 115px; float: right;\"><img "
+                                    "src=\"..\\..\\..\\Templates/images/epush.gif\" "
+                                    "alt="
+                                    "\"\xb1\xe0\xbc\xad\xcd\xc6\xbc\xf6\xb5\xc4\xbe\xab\xbb\xaa\xd7\xf7\xc6"
+                                    "\xb7\"></div>"; // 编辑推荐的精华作品
+const char kNoReplyText[] = " ";
+
+std::string OwnerReplySnippet(const std::string& replyTime, const std::string& replyContent) {
+    // "<div class="said mine"><h4>小家主人的回复&nbsp;&nbsp;<span class="time">...</span></h4>"
+    return "<div class=\"said mine\"><h4>\xd0\xa1\xbc\xd2\xd6\xf7\xc8\xcb\xb5\xc4\xbb\xd8\xb8\xb4"
+           "&nbsp;&nbsp;<span class=\"time\">" +
+           EscapeHtml(replyTime) + "</span></h4>\n<p>" + replyContent + "</p></div>";
+}
+
+CPageRenderer::CPageRenderer(const CArchivePaths& paths, CImageLocaliser& localiser, ILog* log)
+    : paths_(paths), localiser_(localiser), log_(log) {}
+
+bool CPageRenderer::ReadFile(const std::string& path, std::string& text) {
+    if (ReadTextFile(path, text)) return true;
+    if (log_) log_->WriteLog("CArchivistDlg::ReadFile - Failed to open '" + path + "'!");
+    return false;
+}
+
+std::string CPageRenderer::ReadTemplate(const char* name) {
+    std::string text;
+    ReadFile(paths_.TemplatePath(name), text);
+    return text;
+}
+
+std::string CPageRenderer::RenderCommentList(const std::vector<const CommentEntry*>& comments) {
+    const std::string pattern = ReadTemplate("Comment.html");
+    std::string list;
+    for (const CommentEntry* comment : comments) {
+        std::string item = pattern;
+        ReplaceAll(item, "{GuestName}", EscapeHtml(comment->guestName));
+        ReplaceAll(item, "{CommentDateTime}", EscapeHtml(comment->time));
+        ReplaceAll(item, "{CommentContent}", comment->content);
+        ReplaceAll(item, "{ReplyContent}",
+                   comment->replyContent.empty()
+                       ? std::string(kNoReplyText)
+                       : OwnerReplySnippet(comment->replyTime, comment->replyContent));
+        list += item;
+    }
+    return list;
+}
+
+bool CPageRenderer::RenderBlogPage(const BlogEntry& blog, const std::vector<const CommentEntry*>& comments) {
+    const std::string commentList = RenderCommentList(comments);
+    std::string page = ReadTemplate("BlogView.html");
+    const CodeName character = CharacterOf(blog.character);
+    const CodeName mood = MoodOf(blog.mood);
+    const CodeName weather = WeatherOf(blog.weather);
+    std::string content = blog.content;
+    localiser_.LocaliseImages(content, paths_.ImagesFolder());
+
+    ReplaceAll(page, "{BlogClass}", BlogClassName(blog.blogClass));
+    ReplaceAll(page, "{CharacterIcon}", std::to_string(character.code));
+    ReplaceAll(page, "{CharacterName}", character.name);
+    ReplaceAll(page, "{MoodIcon}", std::to_string(mood.code));
+    ReplaceAll(page, "{MoodName}", mood.name);
+    ReplaceAll(page, "{WeatherIcon}", std::to_string(weather.code));
+    ReplaceAll(page, "{WeatherName}", weather.name);
+    ReplaceAll(page, "{BlogTitle}", EscapeHtml(blog.title));
+    ReplaceAll(page, "{BlogContent}", content);
+    ReplaceAll(page, "{BlogTime}", EscapeHtml(blog.createTime));
+    ReplaceAll(page, "{LastUpdateTime}", EscapeHtml(blog.updateTime));
+    ReplaceAll(page, "{CommentCount}", std::to_string(blog.commentCount));
+    ReplaceAll(page, "{ReadCount}", std::to_string(blog.readCount));
+    ReplaceAll(page, "{IsMemory}", blog.isMemory ? "1" : "0");
+    ReplaceAll(page, "{IsEditorChoice}", blog.isEditorChoice ? kEditorChoiceSnippet : "");
+    ReplaceAll(page, "{CommentList}", commentList);
+
+    return WritePageFile(paths_.BlogPagePath(ArchiveMonthOf(blog.createTime), blog.id), page);
+}
+
+bool CPageRenderer::RenderMonthPages(const TwitterIndex& twitters) {
+    const std::string pattern = ReadTemplate("Twitter.html");
+    std::map<ArchiveMonth, std::string> months;
+    for (const auto& [id, twitter] : twitters) {
+        std::string item = pattern;
+        ReplaceAll(item, "{TwitterTime}", EscapeHtml(twitter.time));
+        ReplaceAll(item, "{TwitterContent}", twitter.content);
+        months[ArchiveMonthOf(twitter.time)] += item;
+    }
+    bool allWritten = true;
+    for (const auto& [month, list] : months) {
+        std::string page = ReadTemplate("TwitterList.html");
+        ReplaceAll(page, "{TwitterList}", list);
+        allWritten = WritePageFile(paths_.MonthPagePath(month), page) && allWritten;
+    }
+    return allWritten;
+}
+
+} // namespace nook

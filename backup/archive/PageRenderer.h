@@ -1,0 +1,58 @@
+// Turns backed-up records into the archive's static HTML pages by text substitution
+// into the templates installed beside the program: one page per diary, with its
+// comments, and one page per month of mini-diary posts.
+//
+// Placeholders are replaced in a fixed order, every occurrence, so a value holding a
+// later placeholder is filled again. Plain-text values (titles, names, times, counters)
+// are HTML-escaped; the service's HTML fields (diary, comment, reply and post content)
+// go in as HTML. Templates are read again for every page, so an edited template shows
+// on the next page written.
+#pragma once
+
+#include "archive/ArchiveIndex.h"
+#include "archive/ArchivePaths.h"
+#include "service/BackupRecords.h"
+
+#include <string>
+#include <vector>
+
+namespace nook {
+
+class CImageLocaliser;
+class ILog;
+
+class CPageRenderer {
+  public:
+    // None of the three is owned; `log` may be null.
+    CPageRenderer(const CArchivePaths& paths, CImageLocaliser& localiser, ILog* log);
+
+    // Appends the file to `text`, CR LF read as LF. When it cannot be opened, logs so
+    // and returns false with `text` unchanged: a missing template renders as empty.
+    bool ReadFile(const std::string& path, std::string& text);
+
+    // The comments of one diary, in the order given, each through Comment.html.
+    std::string RenderCommentList(const std::vector<const CommentEntry*>& comments);
+
+    // Writes the diary's page into its year\month folder, its photos rewritten to local
+    // files and queued. False when the page could not be written.
+    bool RenderBlogPage(const BlogEntry& blog, const std::vector<const CommentEntry*>& comments);
+
+    // Writes every month page from the whole mini-diary index, oldest id first on each
+    // page. False when a page could not be written.
+    bool RenderMonthPages(const TwitterIndex& twitters);
+
+  private:
+    std::string ReadTemplate(const char* name);
+
+    const CArchivePaths& paths_;
+    CImageLocaliser& localiser_;
+    ILog* log_;
+};
+
+// The fixed snippets of a diary page.
+extern const char kEditorChoiceSnippet[]; // 119 bytes
+extern const char kNoReplyText[];         // a single blank
+// The owner's reply: reply time (escaped), then reply content (HTML).
+std::string OwnerReplySnippet(const std::string& replyTime, const std::string& replyContent);
+
+} // namespace nook

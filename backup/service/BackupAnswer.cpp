@@ -1,0 +1,154 @@
+#include "service/BackupAnswer.h"
+
+#include "app/DecimalText.h"
+#include "util/MbcsText.h"
+#include "xml/XmlDocument.h"
+
+#include <algorithm>
+
+namespace nook {
+
+namespace {
+
+// Where the answer stands after its Backup root and Summary have been checked.
+enum class Opening { NoBackup, Refused, NoSummary, Ready };
+
+Opening OpenAnswer(CXmlDocument& doc, BackupSummary& summary) {
+    if (!doc.FindElement("Backup")) return Opening::NoBackup;
+    if (doc.GetAttribute("Result") != "0") return Opening::Refused;
+    if (!doc.IntoElement() || !doc.FindElement("Summary")) return Opening::NoSummary;
+    summary.newBlogCount = DecimalValue(doc.GetAttribute("NewBlogCount"));
+    summary.updatedBlogCount = DecimalValue(doc.GetAttribute("UpdatedBlogCount"));
+    summary.newCommentCount = DecimalValue(doc.GetAttribute("NewCommentCount"));
+    summary.newTwitterCount = DecimalValue(doc.GetAttribute("NewTwitterCount"));
+    return Opening::Ready;
+}
+
+int32_t ChildInt(const CXmlDocument& doc, std::string_view name) {
+    return DecimalValue(doc.GetChildAttribute(name));
+}
+int16_t ChildShort(const CXmlDocument& doc, std::string_view name) {
+    return DecimalValue16(doc.GetChildAttribute(name));
+}
+std::string ChildTime(const CXmlDocument& doc, std::string_view name) {
+    return CutAtFirstDot(doc.GetChildAttribute(name));
+}
+
+BlogEntry ReadBlog(const CXmlDocument& doc) {
+    BlogEntry blog;
+    blog.id = ChildInt(doc, "blog_id");
+    blog.blogClass = ChildShort(doc, "blog_class");
+    blog.character = ChildShort(doc, "character");
+    blog.mood = ChildShort(doc, "mood");
+    blog.weather = ChildShort(doc, "weather");
+    blog.title = doc.GetChildAttribute("title");
+    blog.content = doc.GetChildAttribute("content");
+    blog.createTime = ChildTime(doc, "create_time");
+    blog.updateTime = ChildTime(doc, "update_time");
+    blog.commentCount = ChildInt(doc, "comment_count");
+    blog.readCount = ChildInt(doc, "read_count");
+    blog.isMemory = ChildInt(doc, "is_memory") != 0;
+    blog.isEditorChoice = ChildInt(doc, "is_editor_choice") != 0;
+    return blog;
+}
+
+CommentEntry ReadComment(const CXmlDocument& doc) {
+    CommentEntry comment;
+    comment.id = ChildInt(doc, "comment_id");
+    comment.blogId = ChildInt(doc, "blog_id");
+    comment.guestName = doc.GetChildAttribute("guest_name");
+    comment.userName = doc.GetChildAttribute("user_name");
+    comment.photoName = doc.GetChildAttribute("photo_name");
+    comment.content = doc.GetChildAttribute("comment_content");
+    comment.time = ChildTime(doc, "comment_datetime");
+    comment.replyContent = doc.GetChildAttribute("reply_content");
+    comment.replyTime = ChildTime(doc, "reply_datetime");
+    return comment;
+}
+
+TwitterEntry ReadTwitter(const CXmlDocument& doc) {
+    TwitterEntry twitter;
+    twitter.id = ChildInt(doc, "id");
+    twitter.character = ChildShort(doc, "character");
+    twitter.content = doc.GetChildAttribute("content");
+    twitter.createTime = ChildTime(doc, "create_time");
+    return twitter;
+}
+
+// Finds the list after the element found last and reads each child of the item name.
+template <typename Entry, typename Reader>
+void ReadList(CXmlDocument& doc, std::string_view listName, std::string_view itemName, Reader read,
+              std::vector<Entry>& entries) {
+    if (!doc.FindElement(listName)) return;
+    while (doc.FindChildElement(itemName))
+        entries.push_back(read(doc));
+}
+
+// The list answer can be tens of megabytes: converting it in slices keeps the
+// conversion's UTF-16 intermediate small. A slice never ends inside a character (it
+// ends before a byte that is not a UTF-8 continuation byte), so the result is the same
+// as converting the whole text at once.
+std::string AnswerToAnsi(std::string_view utf8) {
+    constexpr size_t kSlice = size_t(1) << 20;
+    std::string ansi;
+    ansi.reserve(utf8.size()); // code page 936 text is never longer than its UTF-8 form
+    while (!utf8.empty()) {
+        size_t cut = std::min(kSlice, utf8.size());
+        while (cut < utf8.size() && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
+            ++cut;
+        ansi += CXmlDocument::Utf8ToAnsi(utf8.substr(0, cut));
+        utf8.remove_prefix(cut);
+    }
+    return ansi;
+}
+
+} // namespace
+
+std::string CutAtFirstDot(std::string_view time) {
+    size_t dot = FindChar(time, '.');
+    if (dot != std::string_view::npos && dot > 0) time = time.substr(0, dot);
+    return std::string(time);
+}
+
+BlogSummaryAnswer ParseBlogSummaryAnswer(std::string_view text) {
+    CXmlDocument doc;
+    doc.SetDocText(text);
+    BlogSummaryAnswer answer;
+    switch (OpenAnswer(doc, answer.summary)) {
+    case Opening::Ready:
+        answer.result = kBackupSuccess;
+        break;
+    case Opening::Refused:
+        answer.result = kBackupRefused;
+        break;
+    case Opening::NoBackup:
+    case Opening::NoSummary:
+        answer.result = kBackupFailed;
+        break;
+    }
+    return answer;
+}
+
+BlogListAnswer ParseBlogListAnswer(std::string_view utf8Text) {
+    CXmlDocument doc;
+    doc.SetDocText(AnswerToAnsi(utf8Text)); // the converted copy is freed once the document holds it
+    BlogListAnswer answer;
+    switch (OpenAnswer(doc, answer.summary)) {
+    case Opening::NoBackup:
+        answer.result = kBackupFailed;
+        return answer;
+    case Opening::Refused:
+    case Opening::NoSummary:
+        answer.result = kBackupRefused;
+        return answer;
+    case Opening::Ready:
+        break;
+    }
+    ReadList(doc, "BlogList", "Blog", ReadBlog, answer.blogs);
+    ReadList(doc, "CommentList", "Comment", ReadComment, answer.comments);
+    ReadList(doc, "TwitterList", "Twitter", ReadTwitter, answer.twitters);
+    answer.result = kBackupSuccess;
+    return answer;
+}
+
+} // namespace nook

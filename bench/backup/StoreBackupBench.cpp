@@ -1,0 +1,191 @@
+// StoreBackup of the generated backup-list answer against plain fwrite, in one run:
+//   StoreBackup: parse the answer into records and store the whole archive (diary pages,
+//                BlogList.xml, TwitterList.xml, month pages, settings) into a fresh
+//                program folder with the shipped templates;
+//   PlainFwrite: the same files (count, sizes, folders) written with fopen, fwrite and
+//                fclose into a fresh folder.
+// The time ratio is printed at the end, with the peak memory of one parse-and-store,
+// measured in a forked child whose ru_maxrss starts at its size at the fork (the
+// generated answer already included).
+#include "BackupAnswerGenerator.h"
+#include "app/SettingsStore.h"
+#include "archive/Archive.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string& Answer() {
+    static const std::string answer = nook::bench::GenerateBackupAnswer();
+    return answer;
+}
+
+// A fresh empty folder below the temporary folder.
+fs::path FreshFolder() {
+    std::string pattern = (fs::temp_directory_path() / "nook-store-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    return pattern;
+}
+
+// The program folder in the programs' own form: backslashes, trailing backslash.
+std::string ProgramDirOf(const fs::path& folder) {
+    std::string dir = folder.string() + "/";
+    for (char& c : dir)
+        if (c == '/') c = '\\';
+    return dir;
+}
+
+fs::path ProgramFolderWithTemplates() {
+    fs::path folder = FreshFolder();
+    fs::copy(NOOK_TEMPLATES_DIR, folder / "Templates", fs::copy_options::recursive);
+    return folder;
+}
+
+// Parses and stores the answer as the transfer thread does; true on success.
+bool ParseAndStore(const fs::path& folder) {
+    nook::CSettingsStore settings(ProgramDirOf(folder));
+    settings.User().userName = "mimi";
+    nook::CArchive archive(ProgramDirOf(folder), settings, nullptr);
+    return archive.StoreBackup(nook::ParseBlogListAnswer(Answer())).result == nook::kBackupSuccess;
+}
+
+struct WrittenFile {
+    fs::path relative;
+    size_t size;
+};
+
+// Every file StoreBackup writes (everything but the templates), from one real run.
+const std::vector<WrittenFile>& WrittenFiles() {
+    static const std::vector<WrittenFile> files = [] {
+        fs::path folder = ProgramFolderWithTemplates();
+        if (!ParseAndStore(folder)) std::abort();
+        std::vector<WrittenFile> found;
+        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+            fs::path relative = fs::relative(entry.path(), folder);
+            if (entry.is_regular_file() && *relative.begin() != "Templates")
+                found.push_back({relative, static_cast<size_t>(entry.file_size())});
+        }
+        fs::remove_all(folder);
+        return found;
+    }();
+    return files;
+}
+
+void BM_StoreBackup(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::path folder = ProgramFolderWithTemplates();
+        state.ResumeTiming();
+        if (!ParseAndStore(folder)) state.SkipWithError("StoreBackup failed");
+        state.PauseTiming();
+        fs::remove_all(folder);
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(Answer().size()));
+}
+
+void BM_PlainFwrite(benchmark::State& state) {
+    const std::vector<WrittenFile>& files = WrittenFiles();
+    size_t largest = 0;
+    std::set<fs::path> folders;
+    for (const WrittenFile& file : files) {
+        largest = std::max(largest, file.size);
+        folders.insert(file.relative.parent_path());
+    }
+    const std::string bytes(largest, 'x');
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::path folder = FreshFolder();
+        state.ResumeTiming();
+        for (const fs::path& sub : folders)
+            fs::create_directories(folder / sub);
+        for (const WrittenFile& file : files) {
+            std::FILE* out = std::fopen((folder / file.relative).c_str(), "wb");
+            if (!out || std::fwrite(bytes.data(), 1, file.size, out) != file.size)
+                state.SkipWithError("fwrite failed");
+            if (out) std::fclose(out);
+        }
+        state.PauseTiming();
+        fs::remove_all(folder);
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(BM_StoreBackup)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_PlainFwrite)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+class CollectingReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1000.0;
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+};
+
+long MaxRssKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Peak memory of one parse-and-store above the size of the process holding the answer.
+long PeakStoreKilobytes() {
+    int channel[2];
+    if (pipe(channel) != 0) return -1;
+    pid_t child = fork();
+    if (child == 0) {
+        long start = MaxRssKilobytes();
+        fs::path folder = ProgramFolderWithTemplates();
+        bool stored = ParseAndStore(folder);
+        long growth = stored ? MaxRssKilobytes() - start : -1;
+        fs::remove_all(folder);
+        ssize_t written = write(channel[1], &growth, sizeof growth);
+        _exit(written == sizeof growth ? 0 : 1);
+    }
+    long growth = -1;
+    if (read(channel[0], &growth, sizeof growth) != sizeof growth) growth = -1;
+    waitpid(child, nullptr, 0);
+    close(channel[0]);
+    close(channel[1]);
+    return growth;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    const double answerMb = Answer().size() / 1e6;
+    const long peakKb = PeakStoreKilobytes();
+    std::printf("answer: %.1f MB; StoreBackup writes %zu files\n", answerMb, WrittenFiles().size());
+
+    CollectingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    auto store = reporter.seconds.find("BM_StoreBackup/iterations:3/real_time");
+    auto plain = reporter.seconds.find("BM_PlainFwrite/iterations:3/real_time");
+    if (store != reporter.seconds.end() && plain != reporter.seconds.end() && plain->second > 0)
+        std::printf("StoreBackup / plain fwrite: %.2f (target 2.00 or less)\n",
+                    store->second / plain->second);
+    const double peakMb = peakKb * 1024 / 1e6;
+    std::printf("peak memory of parse and store: %.1f MB above the process holding the answer; "
+                "with the answer %.1f MB = %.2f x the answer (target below 4)\n",
+                peakMb, peakMb + answerMb, (peakMb + answerMb) / answerMb);
+    return 0;
+}

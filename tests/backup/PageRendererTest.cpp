@@ -1,0 +1,198 @@
+#include "archive/PageRenderer.h"
+
+#include "ArchiveTestSupport.h"
+#include "TestPaths.h"
+#include "archive/ImageLocaliser.h"
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using nook::BlogEntry;
+using nook::CommentEntry;
+using nook::test::ReadAll;
+
+// Renders through the plain test templates into a fresh program folder for user "mimi".
+struct RendererSetup {
+    std::string dir = nook::test::ProgramFolderWithTemplates();
+    nook::CArchivePaths paths{dir, "mimi"};
+    nook::CImageLocaliser localiser;
+    nook::test::RecordingLog log;
+    nook::CPageRenderer renderer{paths, localiser, &log};
+
+    std::string Render(const BlogEntry& blog, const std::vector<const CommentEntry*>& comments = {}) {
+        EXPECT_TRUE(renderer.RenderBlogPage(blog, comments));
+        return ReadAll(dir + "mimi\\2008\\5\\" + std::to_string(blog.id) + ".html");
+    }
+};
+
+BlogEntry SampleBlog() {
+    BlogEntry blog;
+    blog.id = 7;
+    blog.blogClass = 2;
+    blog.character = 2;
+    blog.mood = 3;
+    blog.weather = 1;
+    blog.title = "First steps";
+    blog.content = "<p>She walked!</p>";
+    blog.createTime = "2008-05-03 09:07:02";
+    blog.updateTime = "2008-05-04 10:00:00";
+    blog.commentCount = 2;
+    blog.readCount = 15;
+    blog.isMemory = true;
+    return blog;
+}
+
+TEST(RenderBlogPage, FillsEveryPlaceholderInTextMode) {
+    RendererSetup setup;
+    EXPECT_EQ(setup.Render(SampleBlog()),
+              "class=\xd3\xb0\xd2\xf4\xbf\xe1|ci=2|cn=\xc2\xe8\xc2\xe8|mi=3|mn=\xd0\xcb\xb7\xdc|wi=1|wn="
+              "\xc7\xe7\xc0\xca\r\n"
+              "title=First steps|again=First steps\r\n"
+              "content=<p>She walked!</p>\r\n"
+              "time=2008-05-03 09:07:02|upd=2008-05-04 10:00:00|cc=2|rc=15|mem=1\r\n"
+              "ec=\r\n"
+              "comments=\r\n");
+    EXPECT_TRUE(setup.log.lines.empty());
+}
+
+TEST(RenderBlogPage, CodesOutsideTheTablesFallBack) {
+    struct Case {
+        const char* what;
+        int16_t blogClass, character, mood, weather;
+        const char* expected;
+    } cases[] = {
+        {"mood 7", 1, 1, 7, 1, "mi=7|mn=\xcd\xb4\xbf\xde"}, // 痛哭
+        {"mood 0", 1, 1, 0, 1, "mi=1|mn=\xbf\xaa\xd0\xc4"}, // 开心
+        {"mood 8", 1, 1, 8, 1, "mi=1|mn=\xbf\xaa\xd0\xc4"},
+        {"class 12", 12, 1, 1, 1,
+         "class=\xd7\xd4\xb6\xa8\xd2\xe5\xc8\xd5\xbc\xc7\xc0\xe0\xd0\xcd|"}, // 自定义日记类型
+        {"class -1", -1, 1, 1, 1, "class=\xd7\xd4\xb6\xa8\xd2\xe5\xc8\xd5\xbc\xc7\xc0\xe0\xd0\xcd|"},
+        {"class 8", 8, 1, 1, 1, "class=\xb2\xca\xd0\xc5\xd4\xd3\xd6\xbe|"}, // 彩信杂志
+        {"character 3", 1, 3, 1, 1, "ci=3|cn=\xb1\xa6\xb1\xa6|"},           // 宝宝
+        {"character 4", 1, 4, 1, 1, "ci=1|cn=\xb0\xd6\xb0\xd6|"},           // 爸爸
+        {"character -2", 1, -2, 1, 1, "ci=1|cn=\xb0\xd6\xb0\xd6|"},
+        {"weather 6", 1, 1, 1, 6, "wi=6|wn=\xb4\xf3\xb7\xe7"}, // 大风
+        {"weather 7", 1, 1, 1, 7, "wi=1|wn=\xc7\xe7\xc0\xca"}, // 晴朗
+    };
+    for (const Case& c : cases) {
+        RendererSetup setup;
+        BlogEntry blog = SampleBlog();
+        blog.blogClass = c.blogClass;
+        blog.character = c.character;
+        blog.mood = c.mood;
+        blog.weather = c.weather;
+        std::string page = setup.Render(blog);
+        EXPECT_NE(page.find(c.expected), std::string::npos) << c.what << "\n" << page;
+    }
+}
+
+TEST(RenderBlogPage, EditorsChoiceShowsTheRibbonSnippet) {
+    EXPECT_EQ(std::string(nook::kEditorChoiceSnippet).size(), 119u);
+    RendererSetup setup;
+    BlogEntry blog = SampleBlog();
+    blog.isEditorChoice = true;
+    EXPECT_NE(setup.Render(blog).find(std::string("ec=") + nook::kEditorChoiceSnippet + "\r\n"),
+              std::string::npos);
+}
+
+TEST(RenderBlogPage, CommentsInOrderWithTheOwnersReply) {
+    RendererSetup setup;
+    CommentEntry first;
+    first.guestName = "Grandma";
+    first.time = "2008-05-03 10:00:00";
+    first.content = "<b>Wonderful</b>";
+    first.replyContent = "Thank you";
+    first.replyTime = "2008-05-03 11:00:00";
+    CommentEntry second;
+    second.guestName = "Uncle";
+    second.time = "2008-05-04 12:00:00";
+    second.content = "Cute";
+    std::string page = setup.Render(SampleBlog(), {&first, &second});
+    EXPECT_NE(page.find("comments=[Grandma/2008-05-03 10:00:00/<b>Wonderful</b>/"
+                        "<div class=\"said "
+                        "mine\"><h4>\xd0\xa1\xbc\xd2\xd6\xf7\xc8\xcb\xb5\xc4\xbb\xd8\xb8\xb4&nbsp;&nbsp;"
+                        "<span class=\"time\">2008-05-03 11:00:00</span></h4>\r\n"
+                        "<p>Thank you</p></div>][Uncle/2008-05-04 12:00:00/Cute/ ]\r\n"),
+              std::string::npos)
+        << page;
+}
+
+// Plain-text fields arrive escaped, so a guest's name cannot run script in a page that
+// the embedded browser opens from the disk; the service's HTML stays HTML.
+TEST(RenderBlogPage, PlainTextIsEscapedAndHtmlFieldsAreKept) {
+    RendererSetup setup;
+    BlogEntry blog = SampleBlog();
+    blog.title = "Tom & \"Jerry\" <i>";
+    blog.updateTime = "<script>x</script>";
+    CommentEntry hostile;
+    hostile.guestName = "<script>alert('x')</script>";
+    hostile.time = "<b>";
+    hostile.content = "<img src=x onerror=1>";
+    hostile.replyTime = "<t>";
+    hostile.replyContent = "<u>ok</u>";
+    std::string page = setup.Render(blog, {&hostile});
+    EXPECT_NE(page.find("title=Tom &amp; &quot;Jerry&quot; &lt;i&gt;|"), std::string::npos) << page;
+    EXPECT_NE(page.find("upd=&lt;script&gt;x&lt;/script&gt;|"), std::string::npos) << page;
+    EXPECT_NE(page.find("[&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;/&lt;b&gt;/<img src=x onerror=1>/"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("<span class=\"time\">&lt;t&gt;</span>"), std::string::npos) << page;
+    EXPECT_NE(page.find("<p><u>ok</u></p>"), std::string::npos) << page;
+    EXPECT_EQ(page.find("<script>"), std::string::npos) << page;
+}
+
+TEST(RenderBlogPage, ContentPhotosPointAtLocalFiles) {
+    RendererSetup setup;
+    BlogEntry blog = SampleBlog();
+    blog.content = "<img src=\"http://photos.example/a.jpg\">";
+    std::string page = setup.Render(blog);
+    ASSERT_EQ(setup.localiser.DownloadList().size(), 1u);
+    EXPECT_NE(page.find("content=<img src=\"" + setup.localiser.DownloadList()[0].localPath + "\">"),
+              std::string::npos);
+    EXPECT_EQ(setup.localiser.DownloadList()[0].localPath.rfind(setup.dir + "mimi\\Images\\", 0), 0u);
+}
+
+TEST(RenderBlogPage, MissingTemplatesAreLoggedAndRenderEmpty) {
+    RendererSetup setup;
+    ASSERT_TRUE(platform::RemoveFile(setup.dir + "Templates\\Comment.html"));
+    CommentEntry comment;
+    comment.guestName = "Grandma";
+    EXPECT_NE(setup.Render(SampleBlog(), {&comment}).find("comments=\r\n"), std::string::npos);
+    ASSERT_EQ(setup.log.lines.size(), 1u);
+    EXPECT_EQ(setup.log.lines[0],
+              "CArchivistDlg::ReadFile - Failed to open '" + setup.dir + "Templates\\Comment.html'!");
+
+    ASSERT_TRUE(platform::RemoveFile(setup.dir + "Templates\\BlogView.html"));
+    EXPECT_EQ(setup.Render(SampleBlog()), "");
+}
+
+TEST(RenderBlogPage, FailedWriteLeavesTheOldPageWhole) {
+    RendererSetup setup;
+    const std::string before = setup.Render(SampleBlog());
+    const std::string page = setup.dir + "mimi\\2008\\5\\7.html";
+    ASSERT_EQ(platform::MakeDirectory(page + ".tmp~"), platform::MakeDirResult::Created);
+    BlogEntry changed = SampleBlog();
+    changed.title = "Changed";
+    EXPECT_FALSE(setup.renderer.RenderBlogPage(changed, {}));
+    EXPECT_EQ(ReadAll(page), before);
+}
+
+TEST(RenderMonthPages, EveryMonthFromTheWholeIndexOldestIdFirst) {
+    RendererSetup setup;
+    nook::TwitterIndex index;
+    index[12] = {12, "<b>second</b>", "2008-05-20 10:00:00"};
+    index[11] = {11, "first", "2008-05-02 09:00:00"};
+    index[13] = {13, "june", "2008-06-01 08:00:00"};
+    index[14] = {14, "lost", "no date"};
+    index[15] = {15, "", "<2008>-1-1 x"};
+    ASSERT_TRUE(setup.renderer.RenderMonthPages(index));
+    EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\5\\TwitterList.html"),
+              "month:<2008-05-02 09:00:00:first><2008-05-20 10:00:00:<b>second</b>>\r\n");
+    EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\6\\TwitterList.html"), "month:<2008-06-01 08:00:00:june>\r\n");
+    EXPECT_EQ(ReadAll(setup.dir + "mimi\\0\\0\\TwitterList.html"), "month:<no date:lost>\r\n");
+    EXPECT_EQ(ReadAll(setup.dir + "mimi\\0\\1\\TwitterList.html"), "month:<&lt;2008&gt;-1-1 x:>\r\n");
+}
+
+} // namespace

@@ -1,0 +1,73 @@
+#include "archive/Archive.h"
+
+#include "ArchiveTestSupport.h"
+#include "TestPaths.h"
+#include "app/SettingsStore.h"
+#include "platform/CodePage.h"
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using nook::test::DataDir;
+using nook::test::kShippedTemplates;
+using nook::test::ReadAll;
+
+const std::string kMarkOfTheWeb = "<!-- saved from url=(0014)about:internet -->";
+
+TEST(ShippedTemplates, CarryTheMarkOfTheWebAndEveryPlaceholder) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> placeholders;
+    } cases[] = {
+        {"BlogView.html",
+         {"{BlogClass}", "{CharacterIcon}", "{CharacterName}", "{MoodIcon}", "{MoodName}", "{WeatherIcon}",
+          "{WeatherName}", "{BlogTitle}", "{BlogContent}", "{BlogTime}", "{LastUpdateTime}", "{CommentCount}",
+          "{ReadCount}", "{IsMemory}", "{IsEditorChoice}", "{CommentList}"}},
+        {"Comment.html", {"{GuestName}", "{CommentDateTime}", "{CommentContent}", "{ReplyContent}"}},
+        {"Twitter.html", {"{TwitterTime}", "{TwitterContent}"}},
+        {"TwitterList.html", {"{TwitterList}"}},
+    };
+    for (const Case& c : cases) {
+        std::string text = ReadAll(DataDir() + kShippedTemplates + c.name);
+        EXPECT_EQ(text.rfind(kMarkOfTheWeb, 0), 0u) << c.name;
+        for (const char* placeholder : c.placeholders)
+            EXPECT_NE(text.find(placeholder), std::string::npos) << c.name << " " << placeholder;
+        // Code page 936 throughout: the text survives a round trip through UTF-16.
+        EXPECT_EQ(platform::Utf16ToAnsi(platform::AnsiToUtf16(text)), text) << c.name;
+    }
+}
+
+TEST(ShippedTemplates, EveryImageTheyNameIsInstalled) {
+    const std::string dir = DataDir() + kShippedTemplates;
+    EXPECT_TRUE(platform::FileExists(dir + "diary.css"));
+    EXPECT_TRUE(platform::FileExists(dir + "images\\epush.gif"));
+    struct Icons {
+        const char* folder;
+        int count;
+    } icons[] = {{"character", 3}, {"mood", 7}, {"weather", 6}};
+    for (const Icons& set : icons)
+        for (int code = 1; code <= set.count; ++code)
+            EXPECT_TRUE(
+                platform::FileExists(dir + "images\\" + set.folder + "\\" + std::to_string(code) + ".png"))
+                << set.folder << " " << code;
+}
+
+TEST(ShippedTemplates, RenderedPagesStartWithTheMarkOfTheWeb) {
+    std::string dir = nook::test::ProgramFolderWithTemplates(kShippedTemplates);
+    nook::CSettingsStore settings(dir);
+    settings.User().userName = "mimi";
+    nook::CArchive archive(dir, settings, nullptr);
+    ASSERT_EQ(
+        archive.StoreBackup(nook::ParseBlogListAnswer(nook::test::BackupFixture("list_answer.xml"))).result,
+        0);
+    for (const char* page : {"2008\\5\\7.html", "2008\\6\\9.html", "2008\\5\\TwitterList.html"}) {
+        std::string text = ReadAll(dir + "mimi\\" + page);
+        EXPECT_EQ(text.rfind(kMarkOfTheWeb, 0), 0u) << page;
+        EXPECT_EQ(text.find("<script>"), std::string::npos) << page;
+        EXPECT_EQ(text.find("{"), std::string::npos) << page; // every placeholder filled
+    }
+}
+
+} // namespace
