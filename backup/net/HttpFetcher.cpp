@@ -1,0 +1,98 @@
+#include "HttpFetcher.h"
+
+#include "InternetTransfer.h"
+#include "SessionCookie.h"
+
+namespace nook {
+
+CHttpFetcher::~CHttpFetcher() {
+    Stop();
+}
+
+bool CHttpFetcher::Start(const std::string& url, const std::string& headers, bool async) {
+    Stop();
+    url_ = url;
+    headers_ = headers;
+    async_ = async;
+    control_.Clear();
+    if (!async) return Run();
+    return control_.Launch([this] { Run(); });
+}
+
+void CHttpFetcher::Stop() {
+    control_.Stop();
+}
+
+bool CHttpFetcher::Run() {
+    if (control_.StopRequested()) {
+        OnError(HttpError::Stopped);
+        return true;
+    }
+    OnStart();
+    CInternetTransfer transfer(control_, async_);
+    // Headers can be queried from the moment the request is open until the handles close.
+    transfer_ = &transfer;
+    struct Unpublish {
+        CInternetTransfer*& slot;
+        ~Unpublish() { slot = nullptr; }
+    } unpublish{transfer_};
+    if (!transfer.OpenInternet()) {
+        OnError(HttpError::InternetOpenFailed);
+        return false;
+    }
+    if (async_ && !transfer.InstallCallback()) {
+        OnError(HttpError::CallbackFailed);
+        return false;
+    }
+    if (control_.StopRequested()) {
+        OnError(HttpError::Stopped);
+        return true;
+    }
+    if (!transfer.ArmSignal()) {
+        OnError(HttpError::CallbackFailed);
+        return false;
+    }
+    switch (transfer.OpenUrl(url_, headers_)) {
+    case CInternetTransfer::Outcome::Failed:
+        OnError(HttpError::UrlOpenFailed);
+        return false;
+    case CInternetTransfer::Outcome::Stopped:
+        OnError(HttpError::Stopped);
+        return true;
+    case CInternetTransfer::Outcome::Done:
+        break;
+    }
+    OnConnected();
+    for (;;) {
+        std::string_view chunk;
+        CInternetTransfer::Outcome outcome = transfer.Read(chunk);
+        if (outcome != CInternetTransfer::Outcome::Done) {
+            bool stopped = outcome == CInternetTransfer::Outcome::Stopped;
+            OnError(stopped ? HttpError::Stopped : HttpError::ReadFailed);
+            return stopped;
+        }
+        if (chunk.empty()) break;
+        OnData(chunk.data(), static_cast<unsigned long>(chunk.size()));
+    }
+    OnComplete();
+    return true;
+}
+
+bool CHttpFetcher::QueryHeader(unsigned long infoLevel, std::string& text) {
+    return transfer_ && transfer_->QueryHeader(infoLevel, text);
+}
+
+bool CHttpFetcher::CaptureSessionCookie(std::string& cookie) {
+    std::string setCookie;
+    return QueryHeader(HTTP_QUERY_SET_COOKIE, setCookie) && ExtractSessionCookie(setCookie, cookie);
+}
+
+std::string CHttpFetcher::MakeCookieHeader(const std::string& cookie) {
+    static const char kBlanks[] = " \t\r\n";
+    size_t first = cookie.find_first_not_of(kBlanks);
+    if (first == std::string::npos) return std::string();
+    size_t last = cookie.find_last_not_of(kBlanks);
+    return "Cookie: " + cookie.substr(first, last - first + 1);
+}
+
+} // namespace nook

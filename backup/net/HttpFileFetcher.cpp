@@ -1,0 +1,108 @@
+#include "HttpFileFetcher.h"
+
+#include "InternetTransfer.h"
+#include "PercentEncoding.h"
+#include "platform/Files.h"
+
+#include <cstdio>
+
+namespace nook {
+
+namespace {
+
+// The target file; closed when it goes, or earlier by Close, which tells whether every
+// byte reached the disk.
+class CTargetFile {
+public:
+    explicit CTargetFile(const std::string& path) : file_(platform::OpenFile(path, "wb")) {}
+    ~CTargetFile() { Close(); }
+    CTargetFile(const CTargetFile&) = delete;
+    CTargetFile& operator=(const CTargetFile&) = delete;
+
+    bool IsOpen() const { return file_ != nullptr; }
+    bool Write(std::string_view bytes) {
+        return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+    }
+    bool Close() {
+        std::FILE* file = file_;
+        file_ = nullptr;
+        return !file || std::fclose(file) == 0;
+    }
+
+private:
+    std::FILE* file_; // owned
+};
+
+} // namespace
+
+CHttpFileFetcher::~CHttpFileFetcher() {
+    Stop();
+}
+
+std::string CHttpFileFetcher::PercentEncodeUrl(const std::string& url) {
+    return PercentEncodeOutside(url, 33, 126);
+}
+
+bool CHttpFileFetcher::Start(const std::string& url, const std::string& filePath, bool async) {
+    Stop();
+    url_ = url;
+    filePath_ = filePath;
+    async_ = async;
+    control_.Clear();
+    if (!async) return Run();
+    return control_.Launch([this] {
+        if (!Run()) OnNotify(FetchNotice::Failed, 0, 0);
+    });
+}
+
+void CHttpFileFetcher::Stop() {
+    control_.Stop();
+}
+
+bool CHttpFileFetcher::Run() {
+    OnNotify(FetchNotice::Started, -1, 0);
+    if (control_.StopRequested()) return true;
+    CTargetFile file(filePath_);
+    if (!file.IsOpen()) return false;
+    if (control_.StopRequested()) return true;
+    OnNotify(FetchNotice::FileCreated, -1, 0);
+    CInternetTransfer transfer(control_, async_);
+    if (!transfer.OpenInternet()) return false;
+    if (async_ && !transfer.InstallCallback()) return false;
+    if (control_.StopRequested()) return true;
+    if (!transfer.ArmSignal()) return false;
+    OnNotify(FetchNotice::InternetReady, -1, 0);
+    switch (transfer.OpenUrl(PercentEncodeUrl(url_), std::string())) {
+    case CInternetTransfer::Outcome::Failed:
+        return false;
+    case CInternetTransfer::Outcome::Stopped:
+        return true;
+    case CInternetTransfer::Outcome::Done:
+        break;
+    }
+    OnNotify(FetchNotice::UrlOpened, -1, 0);
+    std::int64_t total = transfer.ContentLength();
+    if (total >= 0) OnNotify(FetchNotice::Progress, total, 0);
+    std::int64_t done = 0;
+    for (;;) {
+        std::string_view chunk;
+        switch (transfer.Read(chunk)) {
+        case CInternetTransfer::Outcome::Failed:
+            return false;
+        case CInternetTransfer::Outcome::Stopped:
+            return true;
+        case CInternetTransfer::Outcome::Done:
+            break;
+        }
+        if (chunk.empty()) break;
+        // A short write would leave a damaged photo that looks complete.
+        if (!file.Write(chunk)) return false;
+        done += static_cast<std::int64_t>(chunk.size());
+        OnNotify(FetchNotice::Progress, total, done);
+    }
+    if (!file.Close()) return false;
+    OnNotify(FetchNotice::Finished, total, done);
+    return true;
+}
+
+} // namespace nook

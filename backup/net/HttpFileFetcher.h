@@ -1,0 +1,63 @@
+// Fetches one URL over HTTP on a thread of its own into a file, reporting each step
+// through OnNotify. Used for photos. As with CHttpFetcher, the body of any answer is
+// written, whatever its status; a partly written file stays for the caller to remove.
+//
+// All notices come on the fetch thread. A subclass whose override must not run while it
+// is being destroyed calls Stop in its own destructor.
+#pragma once
+
+#include "FetchControl.h"
+
+#include <cstdint>
+#include <string>
+
+namespace nook {
+
+enum class FetchNotice {
+    Started = 1,
+    FileCreated = 2,
+    InternetReady = 5,
+    UrlOpened = 6,
+    Progress = 7, // total: the Content-Length or -1; done: bytes written so far
+    Finished = 8, // total, done
+    Failed = 9,   // 0, 0
+};
+
+class CHttpFileFetcher {
+public:
+    CHttpFileFetcher() = default;
+    CHttpFileFetcher(const CHttpFileFetcher&) = delete;
+    CHttpFileFetcher& operator=(const CHttpFileFetcher&) = delete;
+
+    // Stops any fetch still running, then fetches `url` into `filePath` (created or
+    // truncated). Asynchronous: whether the fetch thread could be started; a failure
+    // then ends in FetchNotice::Failed, a stop in neither Finished nor Failed.
+    // Synchronous: runs the fetch on this thread and returns its result.
+    bool Start(const std::string& url, const std::string& filePath, bool async);
+
+    // Any thread but the fetch thread; waits until the fetch thread has ended.
+    void Stop();
+
+    // Bytes below 33 or above 126 become "%XX" (upper-case hex); all others, "%" too, stay.
+    static std::string PercentEncodeUrl(const std::string& url);
+
+protected:
+    virtual void OnNotify(FetchNotice code, std::int64_t total, std::int64_t done) {
+        (void)code;
+        (void)total;
+        (void)done;
+    }
+
+public:
+    virtual ~CHttpFileFetcher();
+
+private:
+    bool Run();
+
+    CFetchControl control_;
+    std::string url_;
+    std::string filePath_;
+    bool async_ = true;
+};
+
+} // namespace nook

@@ -1,0 +1,69 @@
+// The WinInet side of one fetch, used on the fetch thread only: the internet handle, the
+// request handle, the completion signal, and the open and read steps with their waits.
+// Both handles are closed when the object goes. The status callback stays installed
+// while they close: it reaches the fetch only through the signal table, and an operation
+// cut short by the close still has to report its end there to release its buffer.
+// A stop is always looked at before a failure, so a stopped fetch is never reported as
+// a failed one. WinInet (Wine's at least) reports a refused connection as a request that
+// completed with an error and an empty body, and a connection lost mid-body as the end of
+// the body: both are failures here, or a photo would be stored empty or cut off.
+#pragma once
+
+#include "FetchControl.h"
+#include "TransferSignal.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace nook {
+
+// The browser-like user agent every request presents.
+extern const wchar_t kFetchUserAgent[];
+
+class CInternetTransfer {
+public:
+    enum class Outcome { Done, Failed, Stopped };
+
+    CInternetTransfer(CFetchControl& control, bool async);
+    ~CInternetTransfer();
+    CInternetTransfer(const CInternetTransfer&) = delete;
+    CInternetTransfer& operator=(const CInternetTransfer&) = delete;
+
+    bool OpenInternet();
+    // Asynchronous mode only; false when WinInet refuses the callback.
+    bool InstallCallback();
+    // Makes the completion signal and lets a Stop wake it; false when that fails.
+    bool ArmSignal();
+
+    // Opens `url` (code page 936 text; bytes above 126 go out percent-encoded, so the
+    // server receives exactly these bytes whatever the system's code page). `headers`
+    // may be empty.
+    Outcome OpenUrl(const std::string& url, const std::string& headers);
+
+    // The Content-Length of the open request, or -1 when the answer gives none.
+    std::int64_t ContentLength() const { return contentLength_; }
+
+    // The next piece of the body, zero-terminated, in `chunk`; empty at the end. The end
+    // of a body shorter than its Content-Length is a failure.
+    Outcome Read(std::string_view& chunk);
+
+    // A response header of the open request; false when there is no request, the header
+    // is absent, or on any other error.
+    bool QueryHeader(DWORD infoLevel, std::string& text) const;
+
+private:
+    // Called after an operation answered ERROR_IO_PENDING.
+    void AwaitCompletion();
+
+    CFetchControl& control_;
+    const bool async_;
+    HINTERNET internet_ = nullptr;            // owned
+    HINTERNET request_ = nullptr;             // owned
+    std::shared_ptr<CTransferSignal> signal_; // shared with the callback table
+    std::int64_t contentLength_ = -1;
+    std::int64_t received_ = 0;
+};
+
+} // namespace nook
