@@ -1,0 +1,11 @@
+#include "MovieDataPath.h"
+
+#include "util/MbcsText.h"
+
+namespace nook {
+
+std::string MovieDataPath(const std::string& libraryPath) {
+    return libraryPath.substr(0, ReverseFindChar(libraryPath, '.')) + ".SDAT";
+}
+
+} // namespace nook

@@ -1,0 +1,9 @@
+// SS_Torch: one picture by lamplight.
+#include "PluginConstants.h"
+#include "PluginResource.h"
+
+namespace nook {
+
+const PluginConstants kThisPlugin = {"\xB5\xE3\xB5\xC6\xC8\xCB", IDI_PLUGIN, IDR_MOVIE, kTorchSchema};
+
+} // namespace nook

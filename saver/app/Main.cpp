@@ -1,0 +1,6 @@
+#include "SaverApp.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    nook::CSaverApp app;
+    return app.Run(instance);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "MovieAddress.h"
+#include "MovieSettings.h"
+
+#include <string>
+
+namespace nook {
+
+class PluginRegistry;
+
+// The movie the player plays, and the name it shows for it.
+struct MovieChoice {
+    std::string address;
+    std::string pluginName; // empty for the placeholder movie
+};
+
+// The configured plug-in's movie; failing that the movie of plug-in type 2 without the
+// configured data; failing that the placeholder movie. A plug-in that cannot write its
+// movie counts as failing, so the player never gets an address without a movie.
+MovieChoice ChooseMovie(const PluginRegistry& registry, const MovieSettings& settings, const MovieView& view);
+
+} // namespace nook

@@ -1,0 +1,57 @@
+#include "PluginBinding.h"
+
+#include "platform/win32/WideText.h"
+
+#include <windows.h>
+
+namespace nook {
+
+namespace {
+
+template <typename Fn> Fn Bind(HMODULE module, const char* name) {
+    // Through void(*)() so that the compiler accepts the change of signature.
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+} // namespace
+
+bool PluginBinding::Load(const std::string& libraryPath) {
+    if (module_) return true;
+    module_ = LoadLibraryW(platform::ToWide(libraryPath).c_str());
+    if (!module_) return false;
+    getName_ = Bind<GetTextFn>(module_, "SS_GetName");
+    getVersion_ = Bind<GetTextFn>(module_, "SS_GetVersion");
+    parseConfiguration_ = Bind<ParseConfigurationFn>(module_, "SS_ParseXML");
+    supportsLocalCreation_ = Bind<LocalCreationFn>(module_, "SS_SupportCreateLocal");
+    createLocal_ = Bind<LocalCreationFn>(module_, "SS_CreateLocal");
+    getMovieFile_ = Bind<GetTextFn>(module_, "SS_GetSSFile");
+    if (getName_ && getVersion_ && parseConfiguration_ && supportsLocalCreation_ && createLocal_ &&
+        getMovieFile_)
+        return true;
+    Unload();
+    return false;
+}
+
+void PluginBinding::Unload() {
+    if (!module_) return;
+    getName_ = getVersion_ = getMovieFile_ = nullptr;
+    parseConfiguration_ = nullptr;
+    supportsLocalCreation_ = createLocal_ = nullptr;
+    FreeLibrary(module_);
+    module_ = nullptr;
+}
+
+std::string PluginBinding::Call(GetTextFn fn) {
+    if (!fn) return {};
+    CRefString text = fn();
+    return text.str();
+}
+
+std::string PluginBinding::GetName() const {
+    return Call(getName_);
+}
+std::string PluginBinding::GetMovieFile() const {
+    return Call(getMovieFile_);
+}
+
+} // namespace nook

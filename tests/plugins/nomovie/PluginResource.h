@@ -1,0 +1,5 @@
+// A plug-in built without its movie resource.
+#pragma once
+
+#define IDI_PLUGIN 3001
+#define IDR_MOVIE 3000

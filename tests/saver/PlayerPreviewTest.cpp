@@ -1,0 +1,79 @@
+// The player window in a preview, hosted by this test program so that the stage's
+// drawing is on the screen (Wine shows no child window of another process). Its
+// screenshot lands beside this test program.
+#include "PlayerDialog.h"
+#include "PluginRegistry.h"
+#include "SaverProcess.h"
+#include "SaverTestFiles.h"
+#include "ScreenCapture.h"
+#include "StandInWindow.h"
+#include "TestPaths.h"
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace {
+
+using nook::test::PumpUntil;
+
+struct PreviewCase {
+    const char* name;
+    bool plugins;      // false: no plug-in list, so the placeholder movie plays
+    const char* title; // the player's title, which the stage shows
+    const char* screenshot;
+};
+
+void PrintTo(const PreviewCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const PreviewCase kCases[] = {
+    {"ConfiguredPlugin", true, "\xD2\xA1\xC0\xBA\xC7\xFA", "saver-preview.bmp"},
+    {"PlaceholderMovie", false, "Brindle\xC6\xC1\xB1\xA3", "saver-preview-placeholder.bmp"},
+};
+
+class PlayerPreview : public ::testing::TestWithParam<PreviewCase> {};
+
+TEST_P(PlayerPreview, StageFillsThePreviewScaledDownAndIgnoresInput) {
+    std::string saverDir = nook::test::InstallSaver(nook::test::ScratchDir());
+    if (!GetParam().plugins) platform::RemoveFile(saverDir + "SupportList.XML");
+    nook::PluginRegistry registry;
+    registry.Load(saverDir);
+    nook::test::CStandInWindow settings(L"Screen saver settings", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND preview = settings.AddPreview();
+
+    // Owned by its window from here on: it deletes itself when the window goes.
+    auto* player = new nook::CPlayerDialog(preview, registry);
+    ASSERT_TRUE(player->Create(saverDir + "SSConfig.XML"));
+    HWND playerWindow = player->Hwnd();
+    EXPECT_EQ(player->GetText(), GetParam().title);
+    HWND stage = GetDlgItem(playerWindow, 1000);
+    ASSERT_NE(stage, nullptr);
+    RECT area, rect;
+    GetWindowRect(preview, &area);
+    GetWindowRect(stage, &rect);
+    EXPECT_TRUE(EqualRect(&rect, &area));
+
+    PumpUntil([] { return false; }, 1500);
+    RECT whole;
+    GetWindowRect(settings.Hwnd(), &whole);
+    nook::test::SaveScreenshot(whole, nook::test::ScreenshotDir() + "\\" + GetParam().screenshot);
+    nook::test::ExpectBlackWithText(area);
+
+    PostMessageW(stage, WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageW(stage, WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
+    PostMessageW(stage, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    PostMessageW(stage, WM_MOUSEMOVE, 0, MAKELPARAM(90, 90));
+    PumpUntil([] { return false; }, 500);
+    EXPECT_TRUE(IsWindow(playerWindow)) << "a preview does not answer input";
+
+    DestroyWindow(settings.Hwnd());
+    EXPECT_FALSE(IsWindow(playerWindow));
+}
+
+INSTANTIATE_TEST_SUITE_P(Movies, PlayerPreview, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
