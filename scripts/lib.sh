@@ -7,9 +7,9 @@ JOBS=${JOBS:-$(nproc)}
 
 # Every Debian package a build, test or demo needs. Installed only when missing.
 NOOK_PACKAGES=(
-    cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
+    cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth x11-apps imagemagick fonts-wqy-microhei locales python3 python3-pil
+    wine wine64 xvfb xauth x11-apps imagemagick fonts-wqy-microhei locales python3 python3-pil nsis
 )
 
 ensure_packages() {
@@ -52,7 +52,7 @@ build_windows() {
 
 stage_windows() {
     rm -rf "$BUILD/stage"
-    cmake --install "$BUILD/win" --prefix "$BUILD/stage" >/dev/null
+    cmake --install "$BUILD/win" --prefix "$BUILD/stage" --strip >/dev/null
 }
 
 export WINEPREFIX="${WINEPREFIX:-$BUILD/wineprefix}"
