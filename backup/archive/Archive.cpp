@@ -1,5 +1,7 @@
 #include "archive/Archive.h"
 
+#include "platform/Files.h"
+
 #include "app/SettingsStore.h"
 #include "app/UserName.h"
 #include "archive/ArchivePaths.h"
@@ -81,7 +83,8 @@ bool CArchive::WriteArchive(const std::string& userName) {
                      allWritten;
         allWritten = renderer.RenderMonthPages(twitters_) && allWritten;
     }
-    return allWritten;
+    // The pages were written deferred: on the disk before the marks may advance.
+    return platform::FlushDeferredWrites(paths.UserFolder()) && allWritten;
 }
 
 void CArchive::AdvanceMarks() {

@@ -28,7 +28,7 @@ bool WritePageFile(const std::string& path, std::string_view text) {
     }
     bytes.append(text.substr(from));
     MakeFileDirectory(path);
-    return platform::WriteFileAtomically(path, bytes);
+    return platform::WriteFileAtomically(path, bytes, nullptr, platform::Durability::Deferred);
 }
 
 } // namespace nook

@@ -11,7 +11,8 @@ namespace nook {
 bool ReadTextFile(const std::string& path, std::string& text);
 
 // Creates the file's folders and replaces the file whole with `text`, each LF written as
-// CR LF; an interrupted write leaves the old page (or none), never half of one.
+// CR LF; an interrupted write leaves the old page (or none), never half of one. The page
+// reaches the disk by platform::FlushDeferredWrites, before the marks are advanced.
 bool WritePageFile(const std::string& path, std::string_view text);
 
 } // namespace nook

@@ -34,7 +34,8 @@ bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) 
     return ReadFileBytes(from, bytes) && WriteFileAtomically(to, bytes);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText,
+                         Durability durability) {
     std::string target = ToNativePath(path);
     std::string temp = target + ".tmp~";
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -48,13 +49,21 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
             if (n < 0 && errno != EINTR) err = errno;
             if (n > 0) done += static_cast<size_t>(n);
         }
-        if (err == 0 && fsync(fd) != 0) err = errno;
+        if (err == 0 && durability == Durability::Immediate && fsync(fd) != 0) err = errno;
         if (close(fd) != 0 && err == 0) err = errno;
         if (err == 0 && rename(temp.c_str(), target.c_str()) != 0) err = errno;
         if (err != 0) unlink(temp.c_str());
     }
     if (err != 0 && errorText) *errorText = std::strerror(err);
     return err == 0;
+}
+
+bool FlushDeferredWrites(const std::string& path) {
+    int fd = open(ToNativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = syncfs(fd) == 0;
+    close(fd);
+    return ok;
 }
 
 } // namespace platform

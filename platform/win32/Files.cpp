@@ -37,7 +37,8 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
     return _wfopen(ToWide(path).c_str(), ToWide(mode).c_str());
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText) {
+// Windows has no cheap flush of a whole volume, so deferred writes are flushed at once.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText, Durability) {
     std::wstring target = ToWide(path);
     std::wstring temp = target + L".tmp~";
     std::FILE* f = _wfopen(temp.c_str(), L"wb");
@@ -59,5 +60,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     }
     return ok;
 }
+
+bool FlushDeferredWrites(const std::string&) { return true; }
 
 } // namespace platform

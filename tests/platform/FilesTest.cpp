@@ -44,6 +44,15 @@ TEST(Files, FailedReplaceLeavesOldFileIntactAndSaysWhy) {
     EXPECT_EQ(ReadAll(path), "precious");
 }
 
+TEST(Files, DeferredWriteIsAtomicAndFlushable) {
+    std::string dir = ScratchDir();
+    ASSERT_TRUE(platform::WriteFileAtomically(dir + "page.html", "old"));
+    ASSERT_TRUE(platform::WriteFileAtomically(dir + "page.html", "new", nullptr, platform::Durability::Deferred));
+    EXPECT_EQ(ReadAll(dir + "page.html"), "new");
+    EXPECT_FALSE(platform::FileExists(dir + "page.html.tmp~"));
+    EXPECT_TRUE(platform::FlushDeferredWrites(dir));
+}
+
 TEST(Files, ReplaceFileInMissingFolderFails) {
     std::string error;
     EXPECT_FALSE(platform::WriteFileAtomically(ScratchDir() + "no\\such.xml", "x", &error));

@@ -21,10 +21,19 @@ std::FILE* OpenFile(const std::string& path, const char* mode);
 
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 
+// How soon replaced bytes must be on the disk. Deferred writes are still atomic (old or
+// new content, never half), but reach the disk only by FlushDeferredWrites: thousands of
+// archive pages then cost one flush instead of one each.
+enum class Durability { Immediate, Deferred };
+
 // Replaces the file's content so that a reader sees either the old or the new bytes,
 // never a half-written file: the bytes go to a temporary file beside the target, are
 // flushed, and the temporary file is renamed over the target. On failure the target
 // is untouched and `errorText`, when given, holds the runtime's message.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText = nullptr);
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText = nullptr,
+                         Durability durability = Durability::Immediate);
+
+// Puts every deferred write on the volume that holds `path` on the disk.
+bool FlushDeferredWrites(const std::string& path);
 
 } // namespace platform
