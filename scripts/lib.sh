@@ -9,7 +9,7 @@ JOBS=${JOBS:-$(nproc)}
 NOOK_PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth x11-apps imagemagick fonts-wqy-microhei locales python3 python3-pil nsis
+    wine wine64 xvfb xauth x11-apps x11-utils imagemagick fonts-wqy-microhei locales python3 python3-pil nsis
 )
 
 ensure_packages() {
@@ -93,7 +93,7 @@ stop_display() {
 # first program starts Wine's system processes, which keep the standard handles they
 # inherit: started here with /dev/null, they hold no caller's pipe open.
 start_wineserver() {
-    LC_ALL=zh_CN.UTF-8 wineserver -p </dev/null >/dev/null 2>&1
+    LC_ALL=zh_CN.UTF-8 wineserver -p </dev/null >/dev/null 2>&1 || true # already running
     "$ROOT/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
 }
 stop_wineserver() { LC_ALL=zh_CN.UTF-8 wineserver -k 2>/dev/null || true; }

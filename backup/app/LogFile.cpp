@@ -1,0 +1,54 @@
+#include "app/LogFile.h"
+
+#include "archive/LocalTimeStamp.h"
+#include "platform/Files.h"
+
+#include <ctime>
+
+namespace nook {
+
+namespace {
+
+std::tm LocalTime(std::time_t when) {
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &when);
+#else
+    localtime_r(&when, &local);
+#endif
+    return local;
+}
+
+} // namespace
+
+std::string LogFileName(const std::string& folderPrefix, std::time_t when) {
+    const std::tm local = LocalTime(when);
+    char name[64];
+    std::snprintf(name, sizeof name, "Archivist_%04d_%02d_%02d_%02d_%02d_%02d.log", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    return folderPrefix + name;
+}
+
+CLogFile::~CLogFile() { Close(); }
+
+void CLogFile::Close() {
+    if (!stream_) return;
+    std::fflush(stream_);
+    std::fclose(stream_);
+    stream_ = nullptr;
+}
+
+void CLogFile::OpenLogFile(int32_t level, const std::string& folderPrefix) {
+    Close();
+    level_ = level;
+    if (level_ == 0) return;
+    stream_ = platform::OpenFile(LogFileName(folderPrefix, std::time(nullptr)), "at");
+}
+
+void CLogFile::WriteLog(const std::string& text) {
+    if (!stream_ || level_ == 0) return;
+    std::fprintf(stream_, "%s %s\n", LocalTimeStamp(std::time(nullptr)).c_str(), text.c_str());
+    std::fflush(stream_);
+}
+
+} // namespace nook

@@ -1,0 +1,50 @@
+// The archive tree of the main dialog: the tree-view control filled from the archive's
+// tree data, with the ten images of the tree image list, and the walks the dialog needs.
+#pragma once
+
+#include "archive/ArchiveTree.h"
+#include "dialogs/TreeSelection.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+namespace nook {
+
+class CArchiveTreeView {
+public:
+    CArchiveTreeView() = default;
+    ~CArchiveTreeView();
+    CArchiveTreeView(const CArchiveTreeView&) = delete;
+    CArchiveTreeView& operator=(const CArchiveTreeView&) = delete;
+
+    // Binds to the tree control and gives it its image list (16 x 16, from the tree icons).
+    bool Attach(HWND tree);
+    HWND Hwnd() const { return tree_; }
+
+    // Replaces every item with `roots` and their descendants, then expands every item
+    // that has children. Drops the selection.
+    void Fill(const std::vector<ArchiveTreeItem>& roots);
+    // Expands the item's descendants that have children, then the item.
+    void ExpandAll(HTREEITEM item);
+
+    // The root at `index` (0 the diaries, 1 the mini-diaries), or null.
+    HTREEITEM Root(int index) const;
+    HTREEITEM Selected() const { return TreeView_GetSelection(tree_); }
+    HTREEITEM Parent(HTREEITEM item) const { return item ? TreeView_GetParent(tree_, item) : nullptr; }
+    void Select(HTREEITEM item) { TreeView_SelectItem(tree_, item); }
+    bool Info(HTREEITEM item, TreeItemInfo& info) const;
+
+    // The nearest visible item without children before (or after) `from`; null when the
+    // walk runs out of items.
+    HTREEITEM NeighbourLeaf(HTREEITEM from, bool forward) const;
+
+private:
+    HTREEITEM Insert(HTREEITEM parent, const ArchiveTreeItem& item);
+
+    HWND tree_ = nullptr;
+    HIMAGELIST images_ = nullptr; // owned
+};
+
+} // namespace nook
