@@ -7,20 +7,6 @@
 
 namespace nook {
 
-namespace {
-
-std::tm LocalTime(std::time_t when) {
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &when);
-#else
-    localtime_r(&when, &local);
-#endif
-    return local;
-}
-
-} // namespace
-
 std::string LogFileName(const std::string& folderPrefix, std::time_t when) {
     const std::tm local = LocalTime(when);
     char name[64];
