@@ -7,6 +7,7 @@
 #include "StandinService.h"
 #include "platform/Uuid.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -137,9 +138,11 @@ TEST(HttpFetcher, ResetConnectionIsOneFailure) {
     ASSERT_TRUE(fetcher.WaitEnded());
     fetcher.Stop();
     std::vector<std::string> events = fetcher.Events();
-    // Whether some of the body arrives before the reset is up to the network.
+    // Whether the headers and some of the body arrive before the reset is up to the
+    // network: the reset ends the open or the read, and either is one failure.
     events.erase(std::remove(events.begin(), events.end(), "data"), events.end());
-    EXPECT_EQ(events, (std::vector<std::string>{"start", "connected", "error 4"}));
+    EXPECT_THAT(events, ::testing::AnyOf(::testing::ElementsAre("start", "connected", "error 4"),
+                                         ::testing::ElementsAre("start", "error 3")));
 }
 
 TEST(HttpFetcher, NotifiesOnTheFetchThreadInAsynchronousMode) {
