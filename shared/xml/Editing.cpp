@@ -11,7 +11,6 @@ inline namespace NOOK_XML_BUILD {
 
 namespace {
 
-constexpr size_t kMaxEndTag = 0x3FF; // the end-tag length field has ten bits
 constexpr std::string_view kLineEnd = "\r\n";
 
 } // namespace

@@ -21,9 +21,11 @@ constexpr uint32_t kUnended = 0x100000;
 constexpr uint32_t kContainsError = 0x200000;
 constexpr uint32_t kIllFormed = 0x800000; // record 0 only
 
-// TagLengths: start tag in bits 0-21, end tag in bits 22-31.
+// TagLengths: start tag in bits 0-21, end tag in bits 22-31. Longer tags cannot be
+// recorded.
 constexpr uint32_t kStartTagMask = 0x3FFFFF;
 constexpr int kEndTagShift = 22;
+constexpr uint32_t kMaxEndTag = 0x3FF;
 
 struct ElementRecord {
     int32_t ElementStart;

@@ -122,8 +122,14 @@ std::string CXmlDocument::EncodeEntities(std::string_view text, bool attributeMo
             case '<': out += "&lt;"; break;
             case '&': out += "&amp;"; break;
             case '>': out += "&gt;"; break;
-            case '\'': attributeMode ? out += "&apos;" : out += '\''; break;
-            case '"': attributeMode ? out += "&quot;" : out += '"'; break;
+            case '\'':
+                if (attributeMode) out += "&apos;";
+                else out += '\'';
+                break;
+            case '"':
+                if (attributeMode) out += "&quot;";
+                else out += '"';
+                break;
             default: out += text[i]; break;
             }
         }

@@ -16,9 +16,6 @@ using xml::ReadToken;
 using xml::XmlScanner;
 using xml::XmlToken;
 
-// End tags longer than this cannot be recorded in a record's ten-bit field.
-constexpr size_t kMaxEndTag = 0x3FF;
-
 namespace {
 
 struct OpenElement {
