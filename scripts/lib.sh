@@ -9,7 +9,7 @@ JOBS=${JOBS:-$(nproc)}
 NOOK_PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth x11-apps x11-utils imagemagick fonts-wqy-microhei locales procps python3 python3-pil nsis
+    wine wine64 xvfb xauth x11-apps x11-utils imagemagick fonts-wqy-microhei locales python3 python3-pil nsis
 )
 
 ensure_packages() {
@@ -90,18 +90,15 @@ stop_display() {
 }
 
 # A persistent wine server for the whole run saves seconds on every program start. The
-# first program starts Wine's system processes, and the first window its desktop process;
-# both keep the standard handles they inherit. Started here with /dev/null they hold no
-# caller's pipe open: a desktop started by a test would keep CTest waiting on that test
-# until no other Wine program ran. The desktop lives until the server is stopped.
+# first program starts Wine's system processes and the desktop keeper Wine's desktop
+# process; they keep the standard handles they inherit, so they are started here with
+# /dev/null and hold no caller's pipe open. Both live until the server is stopped.
 start_wineserver() {
     LC_ALL=zh_CN.UTF-8 wineserver -p </dev/null >/dev/null 2>&1 || true # already running
+    local keeper="$BUILD/win/tests/nook_desktop_keeper.exe"
+    if [ -f "$keeper" ]; then
+        setsid "$ROOT/scripts/wine-run" "$keeper" </dev/null >/dev/null 2>&1 &
+    fi
     "$ROOT/scripts/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
-    # A second desktop process for the same prefix ends at once.
-    setsid "$ROOT/scripts/wine-run" explorer.exe /desktop </dev/null >/dev/null 2>&1 &
-    for _ in $(seq 100); do
-        pgrep -f 'system32.explorer\.exe /desktop' >/dev/null && break
-        sleep 0.1
-    done
 }
 stop_wineserver() { LC_ALL=zh_CN.UTF-8 wineserver -k 2>/dev/null || true; }
