@@ -9,6 +9,9 @@ namespace nook {
 
 bool MakeDirectoryPath(const std::string& path) {
     using platform::MakeDirResult;
+    // The common case, a page into a folder made before, costs one look instead of a
+    // creation attempt per component.
+    if (platform::DirectoryExists(path)) return true;
     size_t cut = FindChar(path, '\\');
     while (cut != std::string::npos) {
         cut = FindChar(path, '\\', cut + 1);
