@@ -73,7 +73,8 @@ start_display() {
     if [ -n "${DISPLAY:-}" ] && [ -z "${NOOK_FORCE_XVFB:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
     local n
     for n in $(seq 90 120); do
-        [ -e "/tmp/.X$n-lock" ] && continue
+        # A lock left by a server that died does not hold the number: Xvfb takes it over.
+        [ -e "/tmp/.X$n-lock" ] && kill -0 "$(tr -d ' ' <"/tmp/.X$n-lock")" 2>/dev/null && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
