@@ -3,13 +3,16 @@
 // a character code page 936 lacks, U+FFFD for undecodable input.
 //
 // Runs of ASCII, the bulk of markup, are the same characters in all three encodings and
-// skip iconv; only the runs between them are converted, each on its own.
+// skip iconv; only the runs between them are converted, each on its own. Between UTF-8
+// and code page 936 one iconv takes a run straight across; text with anything it cannot
+// take goes the way through UTF-16, whose substitutes are the rule.
 #include "platform/CodePage.h"
 
 #include <iconv.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 
 namespace platform {
 
@@ -29,20 +32,29 @@ public:
     // character that ends the whole text is substituted once.
     void Run(const char* in, size_t inLeft, bool endsText, std::string_view substitute, size_t skip,
              std::string& out, bool& lost) {
+        for (int error; (error = RunExact(in, inLeft, out)) != 0;) {
+            out.append(substitute);
+            lost = true;
+            size_t n = error == EINVAL && endsText ? inLeft : std::min(skip, inLeft);
+            in += n;
+            inLeft -= n;
+        }
+    }
+
+    // Appends `in` converted to `out` up to the first input iconv cannot take, and
+    // returns 0 or iconv's error for that input, where `in` then stands.
+    int RunExact(const char*& in, size_t& inLeft, std::string& out) {
         char buffer[4096];
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         while (inLeft > 0) {
             char* outPtr = buffer;
             size_t outLeft = sizeof buffer;
             size_t r = iconv(cd_, const_cast<char**>(&in), &inLeft, &outPtr, &outLeft);
+            const int error = r == static_cast<size_t>(-1) ? errno : 0;
             out.append(buffer, static_cast<size_t>(outPtr - buffer));
-            if (r != static_cast<size_t>(-1) || errno == E2BIG) continue;
-            out.append(substitute);
-            lost = true;
-            size_t n = errno == EINVAL && endsText ? inLeft : std::min(skip, inLeft);
-            in += n;
-            inLeft -= n;
+            if (error != 0 && error != E2BIG) return error;
         }
+        return 0;
     }
 
 private:
@@ -50,6 +62,17 @@ private:
 };
 
 bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
+// The end of the run of non-ASCII text that starts at `start`. An ASCII byte after a lead
+// byte may be its trail byte: the run takes it along, so that iconv pairs the bytes as it
+// would in the whole text.
+size_t RunEnd(std::string_view text, size_t start, bool codePage936) {
+    size_t i = start;
+    while (i < text.size() &&
+           (!IsAscii(text[i]) || (codePage936 && i > 0 && IsLeadByte(static_cast<unsigned char>(text[i - 1])))))
+        ++i;
+    return i;
+}
 
 std::u16string ToUtf16(const char* from, std::string_view text, std::string_view substitute, bool codePage936) {
     Converter c("UTF-16LE", from);
@@ -61,10 +84,7 @@ std::u16string ToUtf16(const char* from, std::string_view text, std::string_view
     for (size_t i = 0; i < n;) {
         for (; i < n && IsAscii(text[i]); ++i) out.push_back(static_cast<char16_t>(text[i]));
         size_t start = i;
-        // An ASCII byte after a lead byte may be its trail byte: the run takes it along, so
-        // that iconv pairs the bytes as it would in the whole text.
-        while (i < n && (!IsAscii(text[i]) || (codePage936 && IsLeadByte(static_cast<unsigned char>(text[i - 1])))))
-            ++i;
+        i = RunEnd(text, start, codePage936);
         if (i == start) continue;
         bytes.clear();
         c.Run(text.data() + start, i - start, i == n, substitute, 1, bytes, lost);
@@ -100,6 +120,27 @@ std::string FromUtf16(const char* to, std::u16string_view text, std::string_view
     return out;
 }
 
+// `text` converted straight from `from` to `to`, ASCII passed through; false when iconv
+// met anything it could not take.
+bool ConvertDirect(const char* to, const char* from, std::string_view text, bool codePage936, std::string& out) {
+    std::optional<Converter> c; // opened at the first run that needs it: paths are mostly ASCII
+    out.reserve(text.size() + text.size() / 2);
+    const size_t n = text.size();
+    for (size_t i = 0; i < n;) {
+        size_t start = i;
+        while (i < n && IsAscii(text[i])) ++i;
+        out.append(text, start, i - start);
+        start = i;
+        i = RunEnd(text, start, codePage936);
+        if (i == start) continue;
+        if (!c) c.emplace(to, from);
+        const char* in = text.data() + start;
+        size_t inLeft = i - start;
+        if (c->RunExact(in, inLeft, out) != 0) return false;
+    }
+    return true;
+}
+
 constexpr std::string_view kUtf16Replacement("\xFD\xFF", 2); // U+FFFD, little-endian
 constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 
@@ -115,5 +156,19 @@ std::string Utf16ToAnsi(std::u16string_view text, bool* lost) {
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) { return FromUtf16("UTF-8", text, kUtf8Replacement, nullptr); }
+
+std::string Utf8ToAnsi(std::string_view text, bool* lost) {
+    std::string out;
+    if (ConvertDirect("CP936", "UTF-8", text, false, out)) {
+        if (lost) *lost = false;
+        return out;
+    }
+    return Utf16ToAnsi(Utf8ToUtf16(text), lost);
+}
+
+std::string AnsiToUtf8(std::string_view text) {
+    std::string out;
+    return ConvertDirect("UTF-8", "CP936", text, true, out) ? out : Utf16ToUtf8(AnsiToUtf16(text));
+}
 
 } // namespace platform

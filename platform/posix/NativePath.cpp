@@ -12,11 +12,11 @@ std::string ToNativePath(const std::string& path) {
         else if (slashed[i] == '\\')
             slashed[i] = '/';
     }
-    return Utf16ToUtf8(AnsiToUtf16(slashed));
+    return AnsiToUtf8(slashed);
 }
 
 std::string FromNativePath(const std::string& native) {
-    std::string path = Utf16ToAnsi(Utf8ToUtf16(native));
+    std::string path = Utf8ToAnsi(native);
     for (size_t i = 0; i < path.size(); ++i) {
         if (IsLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size())
             ++i;

@@ -38,4 +38,7 @@ std::u16string Utf8ToUtf16(std::string_view text) { return ToUtf16(CP_UTF8, text
 std::string Utf16ToAnsi(std::u16string_view text, bool* lost) { return FromUtf16(kTextCodePage, text, lost); }
 std::string Utf16ToUtf8(std::u16string_view text) { return FromUtf16(CP_UTF8, text, nullptr); }
 
+std::string Utf8ToAnsi(std::string_view text, bool* lost) { return Utf16ToAnsi(Utf8ToUtf16(text), lost); }
+std::string AnsiToUtf8(std::string_view text) { return Utf16ToUtf8(AnsiToUtf16(text)); }
+
 } // namespace platform

@@ -113,12 +113,12 @@ std::string CXmlDocument::GetDeclaredEncoding(std::string_view text) {
 std::string CXmlDocument::Utf8ToAnsi(std::string_view text, bool* lost) {
     if (lost) *lost = false;
     if (text.empty()) return {};
-    return platform::Utf16ToAnsi(platform::Utf8ToUtf16(text), lost);
+    return platform::Utf8ToAnsi(text, lost);
 }
 
 std::string CXmlDocument::AnsiToUtf8(std::string_view text) {
     if (text.empty()) return {};
-    return platform::Utf16ToUtf8(platform::AnsiToUtf16(text));
+    return platform::AnsiToUtf8(text);
 }
 
 } // namespace NOOK_XML_BUILD

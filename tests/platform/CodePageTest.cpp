@@ -76,6 +76,24 @@ TEST(CodePage, BadBytesNextToAsciiAreSubstitutedAsInTheWholeText) {
 }
 #endif
 
+// The one-step conversions take their own way only for text they convert whole; the
+// substitutes and the lost flag must still be those of the way through UTF-16.
+TEST(CodePage, OneStepConversionsGiveWhatTheWayThroughUtf16Gives) {
+    const std::string utf8[] = {"", "plain", kDiaryUtf8, "<p>" + kDiaryUtf8 + "</p>", "a\xE0\xB8\x81" "b",
+                                "x\xF0\x9F\x98\x80y", "ab\xFF" "cd", "a\xE5\xAE" "b", "end\xE5\xAE"};
+    for (const std::string& text : utf8) {
+        bool twoStepLost = false;
+        const std::string twoStep = platform::Utf16ToAnsi(platform::Utf8ToUtf16(text), &twoStepLost);
+        bool oneStepLost = !twoStepLost;
+        EXPECT_EQ(platform::Utf8ToAnsi(text, &oneStepLost), twoStep) << text;
+        EXPECT_EQ(oneStepLost, twoStepLost) << text;
+    }
+    const std::string ansi[] = {"", "plain", kDiaryAnsi, "\x81\x40" "a", "x\xB1\xA6\x81\x40z", "\xA6\x81\x40",
+                                "y\xC8", "C:\\" + kDiaryAnsi + "\\a.html"};
+    for (const std::string& text : ansi)
+        EXPECT_EQ(platform::AnsiToUtf8(text), platform::Utf16ToUtf8(platform::AnsiToUtf16(text))) << text;
+}
+
 TEST(CodePage, LeadBytesAreThoseOfCodePage936) {
     struct Case {
         unsigned char byte;

@@ -22,4 +22,9 @@ std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToAnsi(std::u16string_view text, bool* lost = nullptr);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// Between UTF-8 and code page 936 in one call: the same bytes, substitutes and `lost`
+// as going through UTF-16.
+std::string Utf8ToAnsi(std::string_view text, bool* lost = nullptr);
+std::string AnsiToUtf8(std::string_view text);
+
 } // namespace platform
