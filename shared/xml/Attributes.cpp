@@ -69,9 +69,23 @@ bool CXmlDocument::SetAttribute(std::string_view name, int value) { return SetAt
 bool CXmlDocument::SetChildAttribute(std::string_view name, std::string_view value) { return SetAttributeOf(true, name, value); }
 bool CXmlDocument::SetChildAttribute(std::string_view name, int value) { return SetAttributeOf(true, name, std::to_string(value)); }
 
+namespace {
+
+// Whether `tag` holds `name` with the quoted value `encoded`: a value written into a quote
+// the tag left open would read as part of another attribute.
+bool ReadsBack(std::string_view tag, size_t nameOffset, std::string_view name, std::string_view encoded) {
+    xml::AttributeScanner scanner(tag, nameOffset, tag.size() - 1);
+    xml::Attribute attribute;
+    return scanner.Find(name, attribute) && attribute.quoted &&
+           tag.substr(attribute.valueBegin, attribute.valueEnd - attribute.valueBegin) == encoded;
+}
+
+} // namespace
+
 // The old value is replaced in place, or the attribute goes after the last one. An edit
 // that would make the tag read differently (another name, another end, an empty-element
-// tag that was none) is refused, so the index stays true to the text.
+// tag that was none, a value that would not read back) is refused, so the index stays
+// true to the text.
 bool CXmlDocument::SetAttributeOf(bool child, std::string_view name, std::string_view value) {
     size_t start, length, nameOffset;
     if (!xml::IsPlainName(name) || !CurrentTag(child, start, length, nameOffset)) return false;
@@ -88,7 +102,8 @@ bool CXmlDocument::SetAttributeOf(bool child, std::string_view name, std::string
         editBegin = editEnd = scanner.InsertAt();
         replacement.append(" ").append(name).append("=");
     }
-    replacement.append("\"").append(EncodeEntities(value, true)).append("\"");
+    const std::string encoded = EncodeEntities(value, true);
+    replacement.append("\"").append(encoded).append("\"");
 
     const std::string_view oldTag = std::string_view(text_).substr(start, length);
     std::string newTag;
@@ -96,7 +111,8 @@ bool CXmlDocument::SetAttributeOf(bool child, std::string_view name, std::string
     newTag.append(oldTag.substr(0, editBegin - start)).append(replacement).append(oldTag.substr(editEnd - start));
     xml::XmlToken before, after;
     if (!xml::IsWholeToken(oldTag, before) || !xml::IsWholeToken(newTag, after) || after.kind != before.kind ||
-        after.emptyElement != before.emptyElement || after.name != before.name)
+        after.emptyElement != before.emptyElement || after.name != before.name ||
+        !ReadsBack(newTag, nameOffset, name, encoded))
         return false;
     const bool element = pos_.nodeKind == kNodeElement;
     if (element && newTag.size() > kStartTagMask) return false;

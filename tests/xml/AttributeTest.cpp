@@ -125,7 +125,10 @@ XML_INSTANTIATE(Tags, XML_SUITE(SetAttributeRefused),
                          testing::Values(RefusedCase{"<a b/></a>", "c"}, // would turn into an empty-element tag
                                          RefusedCase{"<a/>", ""}, RefusedCase{"<a/>", "x y"},
                                          RefusedCase{"<a/>", "x=y"}, RefusedCase{"<a/>", "x\""},
-                                         RefusedCase{"<!-- only a comment -->", "x"}));
+                                         RefusedCase{"<!-- only a comment -->", "x"},
+                                         // "=b=\"c" is one value, so the last quote stays open and
+                                         // would take the new attribute in
+                                         RefusedCase{"<a =b=\"c d=\">", "x"}));
 
 #ifdef NOOK_XML_REDUCED
 TEST(XML_SUITE(GetAttributeName), ListsTheAttributesInOrder) {
