@@ -2,10 +2,9 @@
 // characters the programs meet. Failures are substituted the way Windows does: "?" for
 // a character code page 936 lacks, U+FFFD for undecodable input.
 //
-// Runs of ASCII, the bulk of markup, are the same characters in all three encodings and
-// skip iconv; only the runs between them are converted, each on its own. Between UTF-8
-// and code page 936 one iconv takes a run straight across; text with anything it cannot
-// take goes the way through UTF-16, whose substitutes are the rule.
+// Between UTF-8 and code page 936 one iconv takes the text straight across, and runs of
+// ASCII, the bulk of markup and paths, skip iconv. Text with anything iconv cannot take
+// goes the way through UTF-16 instead, whose substitutes are the rule.
 #include "platform/CodePage.h"
 
 #include <iconv.h>
@@ -27,20 +26,6 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Appends `in` converted to `out`. On input iconv cannot take, appends `substitute`
-    // and skips `skip` input bytes so that the rest still converts; an incomplete
-    // character that ends the whole text is substituted once.
-    void Run(const char* in, size_t inLeft, bool endsText, std::string_view substitute, size_t skip,
-             std::string& out, bool& lost) {
-        for (int error; (error = RunExact(in, inLeft, out)) != 0;) {
-            out.append(substitute);
-            lost = true;
-            size_t n = error == EINVAL && endsText ? inLeft : std::min(skip, inLeft);
-            in += n;
-            inLeft -= n;
-        }
-    }
-
     // Appends `in` converted to `out` up to the first input iconv cannot take, and
     // returns 0 or iconv's error for that input, where `in` then stands.
     int RunExact(const char*& in, size_t& inLeft, std::string& out) {
@@ -57,71 +42,51 @@ public:
         return 0;
     }
 
+    // Converts the whole of `in`; on input iconv cannot take, appends `substitute` and
+    // skips `skip` input bytes so that the rest still converts.
+    std::string Run(const char* in, size_t inLeft, std::string_view substitute, size_t skip, bool* lost) {
+        std::string out;
+        if (lost) *lost = false;
+        for (int error; (error = RunExact(in, inLeft, out)) != 0;) {
+            out.append(substitute);
+            if (lost) *lost = true;
+            const size_t n = error == EINVAL ? inLeft : std::min(skip, inLeft);
+            in += n;
+            inLeft -= n;
+        }
+        return out;
+    }
+
 private:
     iconv_t cd_;
 };
 
-bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
-
-// The end of the run of non-ASCII text that starts at `start`. An ASCII byte after a lead
-// byte may be its trail byte: the run takes it along, so that iconv pairs the bytes as it
-// would in the whole text.
-size_t RunEnd(std::string_view text, size_t start, bool codePage936) {
-    size_t i = start;
-    while (i < text.size() &&
-           (!IsAscii(text[i]) || (codePage936 && i > 0 && IsLeadByte(static_cast<unsigned char>(text[i - 1])))))
-        ++i;
-    return i;
-}
-
-std::u16string ToUtf16(const char* from, std::string_view text, std::string_view substitute, bool codePage936) {
+std::u16string ToUtf16(const char* from, std::string_view text, std::string_view substitute) {
     Converter c("UTF-16LE", from);
-    std::u16string out;
-    out.reserve(text.size());
-    std::string bytes;
-    bool lost = false;
-    const size_t n = text.size();
-    for (size_t i = 0; i < n;) {
-        for (; i < n && IsAscii(text[i]); ++i) out.push_back(static_cast<char16_t>(text[i]));
-        size_t start = i;
-        i = RunEnd(text, start, codePage936);
-        if (i == start) continue;
-        bytes.clear();
-        c.Run(text.data() + start, i - start, i == n, substitute, 1, bytes, lost);
-        for (size_t b = 0; b + 1 < bytes.size(); b += 2)
-            out.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[b]) |
-                                                static_cast<unsigned char>(bytes[b + 1]) << 8));
-    }
+    std::string bytes = c.Run(text.data(), text.size(), substitute, 1, nullptr);
+    std::u16string out(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                       static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
     return out;
 }
 
 std::string FromUtf16(const char* to, std::u16string_view text, std::string_view substitute, bool* lost) {
-    Converter c(to, "UTF-16LE");
-    std::string out;
-    out.reserve(text.size());
-    std::string bytes;
-    bool anyLost = false;
-    const size_t n = text.size();
-    for (size_t i = 0; i < n;) {
-        for (; i < n && text[i] < 0x80; ++i) out.push_back(static_cast<char>(text[i]));
-        size_t start = i;
-        while (i < n && text[i] >= 0x80) ++i;
-        if (i == start) continue;
-        bytes.clear();
-        for (size_t u = start; u < i; ++u) {
-            bytes.push_back(static_cast<char>(text[u] & 0xFF));
-            bytes.push_back(static_cast<char>(text[u] >> 8));
-        }
-        // One UTF-16 unit at a time: like Windows, a surrogate pair code page 936 lacks
-        // becomes two "?".
-        c.Run(bytes.data(), bytes.size(), i == n, substitute, 2, out, anyLost);
+    std::string bytes(text.size() * 2, '\0');
+    for (size_t i = 0; i < text.size(); ++i) {
+        bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
+        bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
     }
-    if (lost) *lost = anyLost;
-    return out;
+    Converter c(to, "UTF-16LE");
+    // One UTF-16 unit at a time: like Windows, a surrogate pair code page 936 lacks
+    // becomes two "?".
+    return c.Run(bytes.data(), bytes.size(), substitute, 2, lost);
 }
 
-// `text` converted straight from `from` to `to`, ASCII passed through; false when iconv
-// met anything it could not take.
+bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
+// `text` converted straight from `from` to `to`, runs of ASCII passed through; false when
+// iconv met anything it could not take.
 bool ConvertDirect(const char* to, const char* from, std::string_view text, bool codePage936, std::string& out) {
     std::optional<Converter> c; // opened at the first run that needs it: paths are mostly ASCII
     out.reserve(text.size() + text.size() / 2);
@@ -131,7 +96,10 @@ bool ConvertDirect(const char* to, const char* from, std::string_view text, bool
         while (i < n && IsAscii(text[i])) ++i;
         out.append(text, start, i - start);
         start = i;
-        i = RunEnd(text, start, codePage936);
+        // An ASCII byte after a lead byte may be its trail byte: the run takes it along,
+        // so that iconv pairs the bytes as it would in the whole text.
+        while (i < n && (!IsAscii(text[i]) || (codePage936 && IsLeadByte(static_cast<unsigned char>(text[i - 1])))))
+            ++i;
         if (i == start) continue;
         if (!c) c.emplace(to, from);
         const char* in = text.data() + start;
@@ -148,8 +116,8 @@ constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 
 bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
-std::u16string AnsiToUtf16(std::string_view text) { return ToUtf16("CP936", text, kUtf16Replacement, true); }
-std::u16string Utf8ToUtf16(std::string_view text) { return ToUtf16("UTF-8", text, kUtf16Replacement, false); }
+std::u16string AnsiToUtf16(std::string_view text) { return ToUtf16("CP936", text, kUtf16Replacement); }
+std::u16string Utf8ToUtf16(std::string_view text) { return ToUtf16("UTF-8", text, kUtf16Replacement); }
 
 std::string Utf16ToAnsi(std::u16string_view text, bool* lost) {
     return FromUtf16("CP936", text, "?", lost);

@@ -88,13 +88,11 @@ bool AttributeScanner::Next(Attribute& attribute) {
         Token name;
         if (!Read(false, name) || EndsTag(name)) break;
         lastTokenEnd_ = name.after;
-        danglingEquals_ = false;
         if (IsEquals(name)) {
             // An "=" without a name: its value belongs to no attribute.
             const size_t beforeValue = pos_;
             Token value;
-            danglingEquals_ = !Read(true, value) || (!value.quoted && text_[value.begin] == '>');
-            if (danglingEquals_) pos_ = beforeValue;
+            if (!Read(true, value) || (!value.quoted && text_[value.begin] == '>')) pos_ = beforeValue;
             else lastTokenEnd_ = value.after;
             continue;
         }
@@ -120,7 +118,6 @@ bool AttributeScanner::Next(Attribute& attribute) {
         Token value;
         if (!Read(true, value) || (!value.quoted && text_[value.begin] == '>')) {
             pos_ = beforeValue;
-            danglingEquals_ = true;
             return true;
         }
         lastTokenEnd_ = value.after;

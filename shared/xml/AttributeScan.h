@@ -35,9 +35,6 @@ public:
     // Right after the last token read before the end of the tag: where a new attribute
     // goes once Next has returned false.
     size_t InsertAt() const { return lastTokenEnd_; }
-    // False when the tag ends with an "=" still waiting for its value: whatever went
-    // after it would be read as that value.
-    bool CanInsert() const { return !danglingEquals_; }
 
 private:
     struct Token {
@@ -54,7 +51,6 @@ private:
     size_t end_;
     size_t lastTokenEnd_;
     bool done_ = false;
-    bool danglingEquals_ = false;
 };
 
 } // namespace nook::xml

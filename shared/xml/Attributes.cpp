@@ -98,7 +98,6 @@ bool CXmlDocument::SetAttributeOf(bool child, std::string_view name, std::string
         editEnd = attribute.writtenEnd;
         if (!attribute.hasEquals) replacement = "=";
     } else {
-        if (!scanner.CanInsert()) return false;
         editBegin = editEnd = scanner.InsertAt();
         replacement.append(" ").append(name).append("=");
     }

@@ -126,6 +126,7 @@ XML_INSTANTIATE(Tags, XML_SUITE(SetAttributeRefused),
                                          RefusedCase{"<a/>", ""}, RefusedCase{"<a/>", "x y"},
                                          RefusedCase{"<a/>", "x=y"}, RefusedCase{"<a/>", "x\""},
                                          RefusedCase{"<!-- only a comment -->", "x"},
+                                         RefusedCase{"<a b=>", "x"}, // would become b's value
                                          // "=b=\"c" is one value, so the last quote stays open and
                                          // would take the new attribute in
                                          RefusedCase{"<a =b=\"c d=\">", "x"}));
