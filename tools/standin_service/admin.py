@@ -66,7 +66,8 @@ def _publish(app: StandinApp, target: Target) -> dict:
     if user is None:
         raise AdminError("user is required")
     count = _number(target, "count", 1)
-    counts = PublishCounts(*(_number(target, name, count) for name in ("diaries", "comments", "posts", "updates")))
+    counts = PublishCounts(*(_number(target, name, count) for name in ("diaries", "comments", "posts", "updates")),
+                           old_comments=_number(target, "old_comments", 0))
     if not all(0 <= n <= MAX_PUBLISH for n in vars(counts).values()):
         raise AdminError("counts must be 0..%d" % MAX_PUBLISH)
     added = app.store.publish(user, counts, datetime.now())

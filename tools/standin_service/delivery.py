@@ -8,6 +8,7 @@ from dataclasses import dataclass, field
 from http.server import BaseHTTPRequestHandler
 
 TRICKLE_PIECES = 10
+HANG_LIMIT = 600.0  # seconds a hanging answer holds the connection at most
 # Odd sizes, so that chunks split multi-byte characters and the client has to join them.
 CHUNK_SIZES = (1, 7, 300, 4096, 13, 1500)
 
@@ -36,8 +37,27 @@ def _reset(handler: BaseHTTPRequestHandler) -> None:
     raw.close()
 
 
+def hang(handler: BaseHTTPRequestHandler, limit: float = HANG_LIMIT) -> None:
+    """Sends nothing and holds the connection until the client closes it (or resets it,
+    or limit seconds pass); whatever the client sends meanwhile is read and dropped.
+    The connection is closed afterwards. Only this request's thread waits."""
+    handler.close_connection = True
+    connection = handler.connection
+    deadline = time.monotonic() + limit
+    try:
+        while (left := deadline - time.monotonic()) > 0:
+            connection.settimeout(left)
+            if not connection.recv(4096):
+                break
+    except OSError:  # a time-out or a reset ends the hang too
+        pass
+
+
 def deliver(handler: BaseHTTPRequestHandler, reply: Reply, transport: str | None, delay: float) -> int:
     """Sends reply; returns the number of body bytes written."""
+    if transport == "hang":
+        hang(handler)
+        return 0
     body = reply.body
     if transport == "slow":
         time.sleep(delay)

@@ -29,6 +29,8 @@ TRANSPORT_MODES = {
     "chunked": "chunked transfer coding, no Content-Length",
     "close": "no Content-Length; the body ends when the connection is closed",
     "empty": "status 200 with an empty body",
+    "hang": "nothing is sent, not even a status line; the connection stays open until the client closes it"
+            " (at most 600 seconds)",
 }
 TARGETS = ("any", "xml", "summary", "list", "photos")
 FAULT_USER_PREFIX = "fault_"

@@ -96,7 +96,7 @@ class StandinHandler(BaseHTTPRequestHandler):
             return outcome.reply, outcome.rule
         if path.startswith(photo_endpoint.PREFIX):
             entry.update(kind="photo")
-            return photo_endpoint.answer(app, path[len(photo_endpoint.PREFIX):], path)
+            return photo_endpoint.answer(app, path[len(photo_endpoint.PREFIX):], path, target.raw_query)
         entry.update(kind="other")
         return Reply(404, "text/html", html_pages.not_found_page(path)), None
 
@@ -110,10 +110,17 @@ class StandinHandler(BaseHTTPRequestHandler):
 
         entry = self._log_entry(raw, path)
         reply, rule = self._answer(target, path, entry)
+        transport = rule.transport if rule else None
         entry.update(status=reply.status, set_cookie=list(reply.cookies),
                      fault=sorted(rule.modes) if rule else [])
+        if transport == "hang":
+            # Logged when the hang begins, so that a test sees the request arrive; nothing is sent.
+            entry.update(status=None, set_cookie=[], body_bytes=0)
+            self.server.app.log.add(entry)
+            deliver(self, reply, transport, 0)
+            return
         try:
-            entry["body_bytes"] = deliver(self, reply, rule.transport if rule else None, rule.delay if rule else 0)
+            entry["body_bytes"] = deliver(self, reply, transport, rule.delay if rule else 0)
         except (ConnectionError, socket.timeout) as error:
             entry["body_bytes"] = None
             entry["error"] = str(error)

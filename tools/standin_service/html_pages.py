@@ -33,3 +33,9 @@ def server_error_page(path: str) -> bytes:
     return _page("无法显示网页", (
         "<h1>无法显示网页</h1>\r\n<p>服务器在处理请求时遇到了问题。</p>\r\n"
         "<p>HTTP 500 - 内部服务器错误<br>%s</p>" % escape(path)))
+
+
+def bad_request_page(path: str, parameter: str) -> bytes:
+    return _page("错误的请求", (
+        "<h1>错误的请求</h1>\r\n<p>请求中含有无法识别的参数：%s</p>\r\n"
+        "<p>HTTP 错误 400 - 请求无效。<br>%s</p>" % (escape(parameter), escape(path))))

@@ -1,6 +1,11 @@
 """Photo downloads under /photos/. Any name ending in .jpg or .jpeg is a
 picture, except that a file name starting with "missing" answers 404 and one
-starting with "broken" answers 500, both with HTML bodies."""
+starting with "broken" answers 500, both with HTML bodies. The query is
+ignored, except that one holding an HTML character reference for "&" (as in
+"?size=l&amp;v=2", copied from HTML source without decoding) answers 400: the
+server does not know the parameter "amp;v"."""
+
+import re
 
 import html_pages
 from delivery import Reply
@@ -9,12 +14,26 @@ from standin_app import StandinApp
 
 PREFIX = "/photos/"
 PICTURE_ENDINGS = (".jpg", ".jpeg")
+# "&amp;", "&#38;", "&#x26;" (any case, leading zeros) where the query should have "&".
+_ENTITY_AMPERSAND = re.compile(rb"&(amp|#0*38|#x0*26);", re.IGNORECASE)
 
 
-def answer(app: StandinApp, name: str, shown_path: str) -> tuple[Reply, FaultRule | None]:
+def unknown_parameter(raw_query: bytes) -> str | None:
+    """The name of the parameter a character reference in the query makes, or None."""
+    found = _ENTITY_AMPERSAND.search(raw_query)
+    if found is None:
+        return None
+    name = raw_query[found.start() + 1:].split(b"&", 1)[0].partition(b"=")[0]
+    return name.decode("latin-1")
+
+
+def answer(app: StandinApp, name: str, shown_path: str, raw_query: bytes = b"") -> tuple[Reply, FaultRule | None]:
     rule = app.faults.take(None, "photos")
     modes = rule.modes if rule else frozenset()
     file_name = name.rsplit("/", 1)[-1].lower()
+    parameter = unknown_parameter(raw_query)
+    if parameter is not None:
+        return Reply(400, "text/html", html_pages.bad_request_page(shown_path, parameter)), rule
     if "notfound" in modes or file_name.startswith("missing") or not file_name.endswith(PICTURE_ENDINGS):
         return Reply(404, "text/html", html_pages.not_found_page(shown_path)), rule
     if "html" in modes:

@@ -41,7 +41,7 @@ class RequestLog:
             parts.append("user=%s" % entry["user"])
         parts.append("cookie=%s" % entry["session_cookie"])
         parts.append("ua=%s" % ("expected" if entry["user_agent_expected"] else repr(entry["user_agent"])))
-        parts.append("-> %d" % entry["status"])
+        parts.append("-> %d" % entry["status"] if entry["status"] is not None else "-> (no answer)")
         if entry.get("result") is not None:
             parts.append("Result=%s" % entry["result"])
         if entry.get("fault"):

@@ -43,6 +43,7 @@ def clean_request_line(line: bytes) -> tuple[bytes, bytes | None]:
 class Target:
     path: bytes              # percent-decoded
     query: dict[str, bytes]  # names in lower case, values percent-decoded; the first of repeated names
+    raw_query: bytes = b""   # the query as sent, after the first "?"
 
 
 def parse_target(raw: bytes) -> Target:
@@ -56,7 +57,7 @@ def parse_target(raw: bytes) -> Target:
         key = unquote_to_bytes(name.replace(b"+", b" ")).decode("latin-1").strip().lower()
         if key and key not in params:
             params[key] = unquote_to_bytes(value.replace(b"+", b" "))
-    return Target(unquote_to_bytes(path), params)
+    return Target(unquote_to_bytes(path), params, query)
 
 
 def gbk_text(value: bytes) -> str | None:

@@ -188,6 +188,15 @@ class PublishCounts:
     comments: int = 1
     posts: int = 1
     updates: int = 1
+    old_comments: int = 0  # comments on diaries neither new nor updated in the round
+
+
+def spread(items: list, count: int) -> list:
+    """count picks from items, evenly spread over them (each item once before any twice)."""
+    if not items:
+        return []
+    distinct = min(count, len(items))
+    return [items[((2 * (k % distinct) + 1) * len(items)) // (2 * distinct)] for k in range(count)]
 
 
 def publish(family: Family, child: str, birth: date, slug: str, round_number: int,
@@ -195,7 +204,11 @@ def publish(family: Family, child: str, birth: date, slug: str, round_number: in
     """Adds round round_number of new items to family, all stamped now.
 
     Updated diaries are existing ones whose update time becomes now and whose
-    content gains a postscript. Returns the ids touched, by kind.
+    content gains a postscript. Old comments are new comments (ids above this
+    round's other comments) on diaries that are neither new nor updated in this
+    round, spread over the family in id order; those diaries keep their update
+    time, so a list asked for after the round holds the comments but not their
+    diaries. Returns the ids touched, by kind.
     """
     rng = random.Random("%s/publish/%d" % (family.user, round_number))
     # Whole seconds rounded up, so the times lie after a backup time taken before this call.
@@ -203,7 +216,7 @@ def publish(family: Family, child: str, birth: date, slug: str, round_number: in
         now = now.replace(microsecond=0) + timedelta(seconds=1)
     writer = DiaryWriter(rng, child, birth)
     existing = list(family.diaries)
-    touched: dict[str, list[int]] = {"diaries": [], "updated": [], "comments": [], "posts": []}
+    touched: dict[str, list[int]] = {"diaries": [], "updated": [], "comments": [], "posts": [], "old_comments": []}
 
     for diary in rng.sample(existing, min(counts.updates, len(existing))):
         diary.update_time = stamp(rng, now, 0.5)
@@ -232,6 +245,18 @@ def publish(family: Family, child: str, birth: date, slug: str, round_number: in
         post_id += rng.randint(1, 5)
         family.posts.append(Post(post_id, _post_character(rng), writer.post(now), stamp(rng, now, 0.5)))
         touched["posts"].append(post_id)
+
+    # Last, so that a round without old comments draws the same numbers as before.
+    fresh = set(touched["diaries"]) | set(touched["updated"])
+    old = sorted((d for d in family.diaries if d.blog_id not in fresh), key=lambda d: d.blog_id)
+    for diary in spread(old, counts.old_comments):
+        comment_id += rng.randint(1, 4)
+        comment = _make_comment(rng, writer, diary.blog_id, now, 0.5)
+        comment.comment_id = comment_id
+        if comment.reply_time is not None:
+            comment.reply_time = stamp(rng, now, 0.5)
+        family.comments.append(comment)
+        touched["old_comments"].append(comment_id)
 
     family.count_comments()
     return touched

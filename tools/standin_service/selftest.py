@@ -437,6 +437,63 @@ class StandinServiceTest(unittest.TestCase):
         self.assertEqual([int(p.get("id")) for p in posts], added["posts"])
         self.assertEqual(self.service.admin("publish?user=nobody").get("error"), "no such user: nobody")
 
+    def test_old_comments_come_without_their_diaries(self) -> None:
+        marks = (120, 215, 319, (datetime.now() - timedelta(seconds=1)).strftime("%Y-%m-%d %H:%M:%S"))
+        for query, expected in (("count=1&updates=2&old_comments=3", (1, 2, 4, 1)),
+                                ("count=0&updates=10&old_comments=4", (0, 10, 4, 0))):
+            with self.subTest(query):
+                self.service.admin("reset")
+                added = self.service.admin("publish?user=tester&" + query)["added"]
+                self.assertEqual(set(added), {"diaries", "updated", "comments", "posts", "old_comments"})
+                self.assertEqual(len(added["old_comments"]), expected[2] - len(added["comments"]))
+                self.assertTrue(all(old > new for old in added["old_comments"] for new in added["comments"]))
+                found, blogs, comments, posts = self.assertCountsMatchList("tester", "test123", marks)
+                self.assertEqual(found, expected)
+                listed_ids = {int(b.get("blog_id")) for b in blogs}
+                self.assertEqual(listed_ids, set(added["diaries"] + added["updated"]))
+                self.assertEqual([int(c.get("comment_id")) for c in comments],
+                                 added["comments"] + added["old_comments"])
+                old_targets = {int(c.get("blog_id")) for c in comments
+                               if int(c.get("comment_id")) in added["old_comments"]}
+                self.assertTrue(old_targets and old_targets <= {101, 102, 103, 104, 105, 106, 107, 108, 110,
+                                                                111, 113, 120})
+                self.assertFalse(old_targets & listed_ids)
+        self.assertEqual(len(old_targets), 2)  # only two diaries were left, each got two comments
+        self.assertEqual(self.service.admin("publish?user=tester&count=2")["added"]["old_comments"], [])
+
+    def test_hang_sends_nothing_and_holds_only_its_own_connection(self) -> None:
+        self.service.admin("fault?mode=hang&target=photos&times=1")
+        with socket.create_connection(("127.0.0.1", self.service.port), timeout=IO_TIMEOUT) as hanging:
+            hanging.sendall(b"GET /photos/tester/101_1.jpg HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n")
+            # Another request is answered meanwhile, and the rule has lapsed for it.
+            other = self.service.fetch(b"/photos/tester/101_1.jpg")
+            self.assertEqual((other.status, other.header("Content-Type")), (200, "image/jpeg"))
+            self.assertEqual(self.service.admin("faults")["rules"], [])
+            hanging.settimeout(0.3)
+            self.assertRaises(socket.timeout, hanging.recv, 1)
+            # When the client gives up, the server closes without having sent a byte.
+            hanging.shutdown(socket.SHUT_WR)
+            hanging.settimeout(IO_TIMEOUT)
+            self.assertEqual(hanging.recv(1), b"")
+        log = self.service.admin("requests")["requests"]
+        self.assertEqual([(e["status"], e["fault"]) for e in log], [(None, ["hang"]), (200, [])])
+        self.assertIn("hang", self.service.admin("faults")["transport_modes"])
+
+    def test_photo_query_with_an_entity_reference_is_a_bad_request(self) -> None:
+        blogs = listed(document(self.ask(LIST_PATH)))[0]
+        content = next(b.get("content") for b in blogs if b.get("blog_id") == "110")
+        base = "http://127.0.0.1:%d" % self.service.port
+        self.assertIn('src="%s/photos/tester/110_4.jpg?size=l&amp;v=2"' % base, content)
+        self.assertEqual(content.count("<img "), 4)
+        for query in (b"size=l&amp;v=2", b"size=l&#38;v=2", b"size=l&AMP;v=2"):
+            with self.subTest(query=query):
+                answer = self.service.fetch(b"/photos/tester/110_4.jpg?" + query)
+                self.assertEqual((answer.status, answer.header("Content-Type")), (400, "text/html"))
+                self.assertIn(b"</html>", answer.body)
+        decoded = self.service.fetch(b"/photos/tester/110_4.jpg?size=l&v=2")
+        self.assertEqual((decoded.status, decoded.header("Content-Type")), (200, "image/jpeg"))
+        self.assertEqual(decoded.body[:2], b"\xff\xd8")
+
 
 class OfflineTest(unittest.TestCase):
     def test_builtin_encoder_writes_a_decodable_baseline_jpeg(self) -> None:

@@ -13,6 +13,10 @@ TESTER_PASSWORD = "test123"
 TESTER_CHILD = "小宝"
 TESTER_BIRTH = date(2006, 10, 1)
 TESTER_SLUG = "tester"
+# The fourth photo of diary 110 as its HTML holds it: the "&" of the query written as a
+# character reference. A client fetches it as "110_4.jpg?size=l&v=2"; sent undecoded,
+# the photo service answers 400.
+TESTER_110_4_IN_HTML = "110_4.jpg?size=l&amp;v=2"
 
 
 def _t(text: str) -> Stamp:
@@ -61,7 +65,8 @@ def _diaries() -> list[Diary]:
         _diary(108, "2008-01-15 08:05:00", "2008-01-15 08:05:00", (1, 1, 7, 5), "生病了",
                "<p>小宝发烧了，一晚上没睡。</p>", 0),
         _diary(110, "2008-02-07 00:00:01", "2008-02-07 00:00:01", (8, 2, 1, 1), "春节彩信",
-               "".join('<p><img src="%s" /></p>' % _photo("110_%d.jpg" % n) for n in range(1, 5)), 99),
+               "".join('<p><img src="%s" /></p>' % _photo(name) for name in (
+                   "110_1.jpg", "110_2.jpg", "110_3.jpg", TESTER_110_4_IN_HTML)), 99),
         _diary(111, "2008-03-05 09:07:02.370", "2008-06-01 12:00:00", (5, 2, 5, 2), "一岁半体检",
                "<p>身高82.5厘米，体重11.2公斤。</p>", 18),
         _diary(113, "2008-06-01 15:30:00", "2008-06-01 15:30:00", (2, 1, 2, 6), "Happy Children's Day",
