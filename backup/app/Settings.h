@@ -13,10 +13,19 @@ inline constexpr char kDefaultServiceHost[] = "www.nookdiary.com";
 // The last backup time of a user who has never backed up: the service returns everything.
 inline constexpr char kFirstBackupTime[] = "2001-01-01 00:00:00";
 
+// The download timeout, in seconds, when config.xml gives none (<Download Timeout="..."/>),
+// and the range a given one must lie in; a value outside it gives the default.
+inline constexpr int32_t kDefaultDownloadTimeoutSeconds = 30;
+inline constexpr int32_t kMinDownloadTimeoutSeconds = 1;
+inline constexpr int32_t kMaxDownloadTimeoutSeconds = 3600;
+
 struct ClientSettings {
     std::string serviceHost; // host name, optionally ":port"
     int32_t logLevel = 0;    // 0 turns the log off
     std::string logFolderPrefix;
+    // Read from config.xml only; the program never writes it (a saved config.xml keeps
+    // the element as it stands).
+    int32_t downloadTimeoutSeconds = kDefaultDownloadTimeoutSeconds;
 };
 
 struct UserSettings {

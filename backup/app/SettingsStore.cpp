@@ -4,7 +4,9 @@
 #include "app/UserName.h"
 #include "xml/XmlDocument.h"
 
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace nook {
 
@@ -14,6 +16,58 @@ namespace {
 bool FindChildOfRoot(CXmlDocument& doc, std::string_view name) {
     doc.ResetPos();
     return doc.FindElement() && doc.IntoElement() && doc.FindElement(name);
+}
+
+// A setting the program writes: an element under the root and its attributes, in the
+// order a fresh file has them.
+struct KnownAttribute {
+    std::string_view name;
+    std::string value;
+};
+struct KnownElement {
+    std::string_view name;
+    std::vector<KnownAttribute> attributes;
+};
+
+// Writes the known elements' known attributes into `doc`, whose root is `root`: an
+// element found under the root (the first of its name, the one a load reads) has its
+// attributes set in place; a missing one is appended as the root's last child. All else
+// in the document stays as it is. False when an edit could not be made.
+bool WriteKnownElements(CXmlDocument& doc, std::string_view root, const std::vector<KnownElement>& elements) {
+    for (const KnownElement& element : elements) {
+        if (!FindChildOfRoot(doc, element.name)) {
+            doc.ResetPos();
+            if (!doc.FindElement(root) || !doc.AddChildElement(element.name) || !doc.IntoElement())
+                return false;
+        }
+        for (const KnownAttribute& attribute : element.attributes)
+            if (!doc.SetAttribute(attribute.name, attribute.value)) return false;
+    }
+    return true;
+}
+
+// Saves the known settings into the file at `path`, keeping whatever else it holds (the
+// settings of other versions) in place. A file that is missing, unreadable, not
+// well-formed or has another root, or one that cannot take the edits, is replaced by a
+// fresh document holding only the known elements.
+bool SaveKeepingTheRest(const std::string& path, std::string_view root,
+                        const std::vector<KnownElement>& elements) {
+    CXmlDocument doc;
+    bool updated = false;
+    if (doc.LoadFile(path) && doc.FindElement(root)) updated = WriteKnownElements(doc, root, elements);
+    if (!updated) {
+        doc = CXmlDocument();
+        if (!doc.AddElement(root) || !WriteKnownElements(doc, root, elements)) return false;
+    }
+    return doc.SaveFile(path);
+}
+
+// A timeout from config.xml: one outside the accepted range gives the default.
+int32_t DownloadTimeout(std::string_view text) {
+    const int32_t seconds = DecimalValue(text);
+    return seconds >= kMinDownloadTimeoutSeconds && seconds <= kMaxDownloadTimeoutSeconds
+               ? seconds
+               : kDefaultDownloadTimeoutSeconds;
 }
 
 } // namespace
@@ -39,6 +93,8 @@ void CSettingsStore::LoadSettings() {
             client_.logLevel = DecimalValue(doc.GetAttribute("Level"));
             client_.logFolderPrefix = doc.GetAttribute("Path");
         }
+        if (FindChildOfRoot(doc, "Download"))
+            client_.downloadTimeoutSeconds = DownloadTimeout(doc.GetAttribute("Timeout"));
     }
     if (client_.serviceHost.empty()) client_.serviceHost = kDefaultServiceHost;
     LoadUserSettings(lastUser);
@@ -75,33 +131,28 @@ bool CSettingsStore::SaveSettings() {
 }
 
 bool CSettingsStore::SaveConfig() const {
-    CXmlDocument doc;
-    doc.AddElement("Config");
-    doc.IntoElement();
-    doc.AddElement("LastUser");
-    doc.SetAttribute("Name", user_.userName);
-    doc.AddElement("Domain");
-    doc.SetAttribute("Url", client_.serviceHost);
-    doc.AddElement("Debug");
-    doc.SetAttribute("Level", client_.logLevel);
-    doc.SetAttribute("Path", client_.logFolderPrefix);
-    return doc.SaveFile(ConfigPath());
+    return SaveKeepingTheRest(
+        ConfigPath(), "Config",
+        {
+            {"LastUser", {{"Name", user_.userName}}},
+            {"Domain", {{"Url", client_.serviceHost}}},
+            {"Debug", {{"Level", std::to_string(client_.logLevel)}, {"Path", client_.logFolderPrefix}}},
+        });
 }
 
 bool CSettingsStore::SaveUserFile() const {
-    CXmlDocument doc;
-    doc.AddElement("UserConfig");
-    doc.IntoElement();
-    doc.AddElement("User");
-    doc.SetAttribute("Username", user_.userName);
-    doc.SetAttribute("Password", user_.passwordDigest);
-    doc.SetAttribute("RememberMe", user_.rememberMe);
-    doc.AddElement("Backup");
-    doc.SetAttribute("LastBlogID", user_.lastBlogId);
-    doc.SetAttribute("LastCommentID", user_.lastCommentId);
-    doc.SetAttribute("LastTwitterID", user_.lastTwitterId);
-    doc.SetAttribute("LastBackupTime", user_.lastBackupTime);
-    return doc.SaveFile(UserFilePath(user_.userName));
+    return SaveKeepingTheRest(UserFilePath(user_.userName), "UserConfig",
+                              {
+                                  {"User",
+                                   {{"Username", user_.userName},
+                                    {"Password", user_.passwordDigest},
+                                    {"RememberMe", std::to_string(user_.rememberMe)}}},
+                                  {"Backup",
+                                   {{"LastBlogID", std::to_string(user_.lastBlogId)},
+                                    {"LastCommentID", std::to_string(user_.lastCommentId)},
+                                    {"LastTwitterID", std::to_string(user_.lastTwitterId)},
+                                    {"LastBackupTime", user_.lastBackupTime}}},
+                              });
 }
 
 } // namespace nook

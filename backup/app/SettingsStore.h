@@ -15,7 +15,8 @@ class CSettingsStore {
     explicit CSettingsStore(std::string programDir);
 
     // Reads config.xml (defaults when it is missing or not a Config document), then the
-    // last user's file.
+    // last user's file. The download timeout is the Download element's Timeout when it
+    // lies within 1..3600 seconds, else the default.
     void LoadSettings();
 
     // Reads that user's file. False, changing nothing, for an empty name or one that
@@ -24,8 +25,13 @@ class CSettingsStore {
     bool LoadUserSettings(const std::string& userName);
 
     // Writes config.xml and, when a user is set, the user's file, each replaced whole
-    // so that an interrupted save leaves the old file. False when the user name is not
-    // usable (then nothing is written) or a file could not be written.
+    // so that an interrupted save leaves the old file. An existing file with the right
+    // root keeps, in place, every element and attribute the program does not write
+    // itself (settings of other versions, such as config.xml's Download); the known
+    // attributes get the current values and a missing known element is appended under
+    // the root. A missing, unreadable or not well-formed file, or one with another root,
+    // is written afresh. False when the user name is not usable (then nothing is
+    // written) or a file could not be written.
     bool SaveSettings();
 
     ClientSettings& Client() { return client_; }

@@ -95,6 +95,205 @@ TEST(SettingsStore, SavedFilesHaveTheirFixedLayoutAndReadBack) {
     EXPECT_EQ(again.User().lastBackupTime, "2008-06-12 07:00:00");
 }
 
+// The values SaveSettings writes in the tests below, and the files it writes for them
+// when there is nothing to keep.
+void SetKnownValues(CSettingsStore& store) {
+    store.Client().serviceHost = "backup.example:8080";
+    store.Client().logLevel = 2;
+    store.Client().logFolderPrefix = "logs\\";
+    nook::UserSettings& user = store.User();
+    user.userName = "mimi";
+    user.passwordDigest = "0123456789abcdef0123456789abcdef";
+    user.rememberMe = 1;
+    user.lastBlogId = 8;
+    user.lastCommentId = 103;
+    user.lastTwitterId = 40;
+    user.lastBackupTime = "2008-06-12 07:00:00";
+}
+
+const char kFreshConfig[] =
+    "<Config>\r\n<LastUser Name=\"mimi\"/>\r\n<Domain Url=\"backup.example:8080\"/>\r\n"
+    "<Debug Level=\"2\" Path=\"logs\\\"/>\r\n</Config>\r\n";
+const char kFreshUserFile[] =
+    "<UserConfig>\r\n<User Username=\"mimi\" Password=\"0123456789abcdef0123456789abcdef\" "
+    "RememberMe=\"1\"/>\r\n<Backup LastBlogID=\"8\" LastCommentID=\"103\" "
+    "LastTwitterID=\"40\" LastBackupTime=\"2008-06-12 07:00:00\"/>\r\n</UserConfig>\r\n";
+
+// What other versions put in the files (elements, attributes, comments, Chinese text)
+// stays where it stands; only the known attributes change, and a known element that is
+// missing is appended under the root. Files are UTF-8 on disk unless declared otherwise.
+TEST(SettingsStore, SaveKeepsWhatItDoesNotKnowInPlace) {
+    struct Case {
+        const char* what;
+        const char* file; // the file written before the save; the other one is absent
+        const char* before;
+        const char* after;
+    } cases[] =
+        {
+            {"config.xml: unknown elements and attributes everywhere", "config.xml",
+             "<Config Version=\"3\">\r\n"
+             "<!-- written by a later version -->\r\n"
+             "<LastUser Name=\"old\" Remember=\"yes\"/>\r\n"
+             "<Window Left=\"10\" Top=\"20\" "
+             "Title=\"\xe5\xb0\x8f\xe9\x9b\xa8\xe7\x9a\x84\xe6\x97\xa5\xe8\xae\xb0\"/>\r\n" // 小雨的日记
+             "<Domain Proxy=\"proxy:3128\" Url=\"old.example\"/>\r\n"
+             "<Download Timeout=\"90\"/>\r\n"
+             "<Debug Path=\"old\\\" Level=\"1\" Colour=\"\xe7\xba\xa2\" Note=\"&lt;a &amp; b&gt;\"/>\r\n" // 红
+             "<Plugins>\r\n<Plugin Name=\"\xe5\xa4\xa9\xe6\xb0\x94\" Enabled=\"1\"/>\r\n</Plugins>\r\n" // 天气
+             "</Config>\r\n",
+             "<Config Version=\"3\">\r\n"
+             "<!-- written by a later version -->\r\n"
+             "<LastUser Name=\"mimi\" Remember=\"yes\"/>\r\n"
+             "<Window Left=\"10\" Top=\"20\" "
+             "Title=\"\xe5\xb0\x8f\xe9\x9b\xa8\xe7\x9a\x84\xe6\x97\xa5\xe8\xae\xb0\"/>\r\n"
+             "<Domain Proxy=\"proxy:3128\" Url=\"backup.example:8080\"/>\r\n"
+             "<Download Timeout=\"90\"/>\r\n"
+             "<Debug Path=\"logs\\\" Level=\"2\" Colour=\"\xe7\xba\xa2\" Note=\"&lt;a &amp; b&gt;\"/>\r\n"
+             "<Plugins>\r\n<Plugin Name=\"\xe5\xa4\xa9\xe6\xb0\x94\" Enabled=\"1\"/>\r\n</Plugins>\r\n"
+             "</Config>\r\n"},
+            {"config.xml: missing known elements appended in their order", "config.xml",
+             "<Config>\r\n<Domain Url=\"old\"/>\r\n<Theme "
+             "Name=\"\xe7\xb2\x89\xe8\x89\xb2\"/>\r\n</Config>\r\n", // 粉色
+             "<Config>\r\n<Domain Url=\"backup.example:8080\"/>\r\n<Theme "
+             "Name=\"\xe7\xb2\x89\xe8\x89\xb2\"/>\r\n"
+             "<LastUser Name=\"mimi\"/>\r\n<Debug Level=\"2\" Path=\"logs\\\"/>\r\n</Config>\r\n"},
+            {"config.xml: an empty root with an attribute", "config.xml",
+             "<Config Theme=\"\xe7\xb2\x89\xe8\x89\xb2\"/>\r\n",
+             "<Config Theme=\"\xe7\xb2\x89\xe8\x89\xb2\">\r\n<LastUser Name=\"mimi\"/>\r\n"
+             "<Domain Url=\"backup.example:8080\"/>\r\n<Debug Level=\"2\" "
+             "Path=\"logs\\\"/>\r\n</Config>\r\n"},
+            {"config.xml: only the first of a repeated element is the setting", "config.xml",
+             "<Config><LastUser Name=\"a\"/><LastUser Name=\"b\"/><Domain Url=\"x\"/><Debug Level=\"0\" "
+             "Path=\"\"/>"
+             "</Config>",
+             "<Config><LastUser Name=\"mimi\"/><LastUser Name=\"b\"/><Domain Url=\"backup.example:8080\"/>"
+             "<Debug Level=\"2\" Path=\"logs\\\"/></Config>"},
+            {"config.xml declared GB2312: code page 936 bytes stay", "config.xml",
+             "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<Config>\r\n<LastUser Name=\"old\"/>\r\n"
+             "<Window Title=\"\xd0\xa1\xd3\xea\xb5\xc4\xc8\xd5\xbc\xc7\"/>\r\n</Config>\r\n",
+             "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<Config>\r\n<LastUser Name=\"mimi\"/>\r\n"
+             "<Window Title=\"\xd0\xa1\xd3\xea\xb5\xc4\xc8\xd5\xbc\xc7\"/>\r\n<Domain "
+             "Url=\"backup.example:8080\"/>\r\n"
+             "<Debug Level=\"2\" Path=\"logs\\\"/>\r\n</Config>\r\n"},
+            {"user file: unknown elements and attributes everywhere", "mimi.xml",
+             "<UserConfig Version=\"2\">\r\n"
+             "<User Username=\"mimi\" Nickname=\"\xe5\x92\xaa\xe5\x92\xaa\" Password=\"old\" "
+             "RememberMe=\"0\"/>\r\n" // 咪咪
+             "<Sync Cloud=\"off\"/>\r\n"
+             "<Backup LastBlogID=\"1\" Photos=\"all\" LastCommentID=\"2\" LastTwitterID=\"3\" "
+             "LastBackupTime=\"2001-01-01 00:00:00\"/>\r\n"
+             "</UserConfig>\r\n",
+             "<UserConfig Version=\"2\">\r\n"
+             "<User Username=\"mimi\" Nickname=\"\xe5\x92\xaa\xe5\x92\xaa\" "
+             "Password=\"0123456789abcdef0123456789abcdef\" RememberMe=\"1\"/>\r\n"
+             "<Sync Cloud=\"off\"/>\r\n"
+             "<Backup LastBlogID=\"8\" Photos=\"all\" LastCommentID=\"103\" LastTwitterID=\"40\" "
+             "LastBackupTime=\"2008-06-12 07:00:00\"/>\r\n"
+             "</UserConfig>\r\n"},
+            {"user file: missing attributes and element added", "mimi.xml",
+             "<UserConfig>\r\n<User Nickname=\"\xe5\x92\xaa\xe5\x92\xaa\"/>\r\n</UserConfig>\r\n",
+             "<UserConfig>\r\n<User Nickname=\"\xe5\x92\xaa\xe5\x92\xaa\" Username=\"mimi\" "
+             "Password=\"0123456789abcdef0123456789abcdef\" RememberMe=\"1\"/>\r\n"
+             "<Backup LastBlogID=\"8\" LastCommentID=\"103\" LastTwitterID=\"40\" "
+             "LastBackupTime=\"2008-06-12 07:00:00\"/>\r\n</UserConfig>\r\n"},
+        };
+    for (const Case& c : cases) {
+        std::string dir = ScratchDir();
+        Write(dir + c.file, c.before);
+        CSettingsStore store(dir);
+        SetKnownValues(store);
+        ASSERT_TRUE(store.SaveSettings()) << c.what;
+        const bool config = std::string(c.file) == "config.xml";
+        EXPECT_EQ(ReadAll(dir + c.file), c.after) << c.what;
+        EXPECT_EQ(ReadAll(dir + (config ? "mimi.xml" : "config.xml")), config ? kFreshUserFile : kFreshConfig)
+            << c.what;
+        ASSERT_TRUE(store.SaveSettings()) << c.what; // a second save changes nothing
+        EXPECT_EQ(ReadAll(dir + c.file), c.after) << c.what;
+    }
+}
+
+TEST(SettingsStore, KeptSettingsReadBackAfterASave) {
+    std::string dir = ScratchDir();
+    Write(dir + "config.xml",
+          "<Config><Download Timeout=\"90\" Retries=\"3\"/><LastUser Name=\"mimi\"/></Config>");
+    Write(dir + "mimi.xml", "<UserConfig><User Username=\"mimi\" RememberMe=\"1\"/></UserConfig>");
+    CSettingsStore store(dir);
+    store.LoadSettings();
+    EXPECT_EQ(store.Client().downloadTimeoutSeconds, 90);
+    store.Client().downloadTimeoutSeconds = 5; // never written
+    store.User().lastBlogId = 12;
+    ASSERT_TRUE(store.SaveSettings());
+    EXPECT_EQ(ReadAll(dir + "config.xml"),
+              "<Config><Download Timeout=\"90\" Retries=\"3\"/><LastUser Name=\"mimi\"/>"
+              "<Domain Url=\"www.nookdiary.com\"/>\r\n<Debug Level=\"0\" Path=\"\"/>\r\n</Config>");
+
+    CSettingsStore again(dir);
+    again.LoadSettings();
+    EXPECT_EQ(again.Client().downloadTimeoutSeconds, 90);
+    EXPECT_EQ(again.User().userName, "mimi");
+    EXPECT_EQ(again.User().rememberMe, 1);
+    EXPECT_EQ(again.User().lastBlogId, 12);
+}
+
+// A file that cannot be kept is replaced by the same file a first save writes.
+TEST(SettingsStore, UnusableFilesAreWrittenAfresh) {
+    struct Case {
+        const char* what;
+        const char* config; // nullptr: no file
+        const char* userFile;
+    } cases[] = {
+        {"no files", nullptr, nullptr},
+        {"empty files", "", ""},
+        {"foreign roots", "<Settings><Domain Url=\"x\"/><Extra/></Settings>",
+         "<Config><User Username=\"mimi\"/><Extra/></Config>"},
+        {"not well-formed", "<Config><Domain Url=\"x\"><Extra/></Config>",
+         "<UserConfig><User Username=\"mimi\"><Extra/></UserConfig"},
+        {"two roots", "<Config><Extra/></Config><Config/>", "<UserConfig/><Extra/>"},
+        {"no element at all", "<!-- nothing -->", "   \r\n"},
+    };
+    for (const Case& c : cases) {
+        std::string dir = ScratchDir();
+        if (c.config) Write(dir + "config.xml", c.config);
+        if (c.userFile) Write(dir + "mimi.xml", c.userFile);
+        CSettingsStore store(dir);
+        SetKnownValues(store);
+        ASSERT_TRUE(store.SaveSettings()) << c.what;
+        EXPECT_EQ(ReadAll(dir + "config.xml"), kFreshConfig) << c.what;
+        EXPECT_EQ(ReadAll(dir + "mimi.xml"), kFreshUserFile) << c.what;
+    }
+}
+
+TEST(SettingsStore, DownloadTimeoutOutsideItsRangeIsTheDefault) {
+    struct Case {
+        const char* what;
+        const char* config; // nullptr: no file
+        int seconds;
+    } cases[] = {
+        {"no config.xml", nullptr, 30},
+        {"no Download", "<Config><Domain Url=\"x\"/></Config>", 30},
+        {"no Timeout", "<Config><Download Retries=\"3\"/></Config>", 30},
+        {"good", "<Config><Download Timeout=\"45\"/></Config>", 45},
+        {"lowest", "<Config><Download Timeout=\"1\"/></Config>", 1},
+        {"highest", "<Config><Download Timeout=\"3600\"/></Config>", 3600},
+        {"leading blank, trailing text", "<Config><Download Timeout=\" 120s\"/></Config>", 120},
+        {"zero", "<Config><Download Timeout=\"0\"/></Config>", 30},
+        {"negative", "<Config><Download Timeout=\"-5\"/></Config>", 30},
+        {"too large", "<Config><Download Timeout=\"3601\"/></Config>", 30},
+        {"beyond 32 bits", "<Config><Download Timeout=\"99999999999\"/></Config>", 30},
+        {"not a number", "<Config><Download Timeout=\"abc\"/></Config>", 30},
+        {"empty", "<Config><Download Timeout=\"\"/></Config>", 30},
+        {"foreign root", "<Settings><Download Timeout=\"45\"/></Settings>", 30},
+    };
+    for (const Case& c : cases) {
+        std::string dir = ScratchDir();
+        if (c.config) Write(dir + "config.xml", c.config);
+        CSettingsStore store(dir);
+        store.Client().downloadTimeoutSeconds = 7; // stale values must not survive a load
+        store.LoadSettings();
+        EXPECT_EQ(store.Client().downloadTimeoutSeconds, c.seconds) << c.what;
+    }
+}
+
 TEST(SettingsStore, UserFileGapsReadAsFirstBackupValues) {
     struct Case {
         const char* what;
