@@ -16,3 +16,13 @@ function(nook_add_test name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                          PROPERTIES TIMEOUT 120)
 endfunction()
+
+# A stand-in service for the tests that require fixture `name`, started natively on a
+# free port written to `port_file` before them and stopped after them.
+function(nook_standin_fixture name port_file)
+    set(service ${PROJECT_SOURCE_DIR}/tests/net/service.sh)
+    add_test(NAME ${name}_start COMMAND ${service} start ${port_file})
+    add_test(NAME ${name}_stop COMMAND ${service} stop ${port_file})
+    set_tests_properties(${name}_start PROPERTIES FIXTURES_SETUP ${name})
+    set_tests_properties(${name}_stop PROPERTIES FIXTURES_CLEANUP ${name})
+endfunction()

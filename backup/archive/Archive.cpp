@@ -5,29 +5,105 @@
 #include "app/SettingsStore.h"
 #include "app/UserName.h"
 #include "archive/ArchivePaths.h"
+#include "archive/DiaryRecord.h"
+#include "archive/EarlierPages.h"
+#include "archive/ImageLocaliser.h"
 #include "archive/IndexFiles.h"
 #include "archive/LocalTimeStamp.h"
+#include "archive/PageFile.h"
 #include "archive/PageRenderer.h"
 #include "util/DirectoryPath.h"
 
 #include <ctime>
 #include <map>
+#include <set>
 #include <utility>
 
 namespace nook {
+
+namespace {
+
+using CommentGroups = std::map<int32_t, std::vector<const CommentEntry*>>;
+
+std::vector<const CommentEntry*> PointersTo(const std::vector<CommentEntry>& comments) {
+    std::vector<const CommentEntry*> pointers;
+    pointers.reserve(comments.size());
+    for (const CommentEntry& comment : comments)
+        pointers.push_back(&comment);
+    return pointers;
+}
+
+// Merges what the answer brought for one diary into its record, saves the record and,
+// once the diary itself is known, renders its page from everything the record holds.
+bool StoreDiary(const CArchivePaths& paths, CPageRenderer& renderer, int32_t id, const BlogEntry* blog,
+                const std::vector<const CommentEntry*>& newComments) {
+    DiaryRecord record;
+    LoadDiaryRecord(paths.DiaryRecordPath(id), record);
+    if (blog) {
+        record.hasBlog = true;
+        record.blog = *blog;
+    }
+    for (const CommentEntry* comment : newComments)
+        MergeComment(record, *comment);
+    bool written = SaveDiaryRecord(paths.DiaryRecordPath(id), record);
+    if (record.hasBlog) written = renderer.RenderBlogPage(record.blog, PointersTo(record.comments)) && written;
+    return written;
+}
+
+std::string Today() {
+    return LocalTimeStamp(std::time(nullptr)).substr(0, 10);
+}
+
+} // namespace
 
 CArchive::CArchive(std::string programDir, CSettingsStore& settings, ILog* log)
     : programDir_(std::move(programDir)), settings_(settings), log_(log) {
     RebuildArchiveTree();
 }
 
+void CArchive::Clear() {
+    userName_.clear();
+    blogs_.clear();
+    twitters_.clear();
+    photos_.Clear();
+    state_ = ArchiveState{};
+    passRecorder_.reset();
+    RebuildArchiveTree();
+}
+
 bool CArchive::LoadArchive(const std::string& userName) {
-    if (!IsUsableUserName(userName)) return false;
+    if (userName.empty()) return false;
+    // Another user's archive is never shown under a name that cannot have one.
+    if (!IsUsableUserName(userName)) {
+        Clear();
+        return false;
+    }
     const CArchivePaths paths(programDir_, userName);
+    userName_ = userName;
+    passRecorder_.reset();
     LoadBlogIndex(paths.BlogListPath(), blogs_);
     LoadTwitterIndex(paths.TwitterListPath(), twitters_);
+    photos_.Load(paths.PhotoListPath());
+    if (photos_.Repair(paths.UserFolder())) photos_.Save(paths.PhotoListPath(), platform::Durability::Immediate);
+    if (!LoadArchiveState(paths.ArchiveStatePath(), state_) &&
+        (platform::FileExists(paths.BlogListPath()) || platform::FileExists(paths.TwitterListPath())))
+        SetUpFullBackup(userName);
     RebuildArchiveTree();
     return true;
+}
+
+void CArchive::SetUpFullBackup(const std::string& userName) {
+    // Only the user's own marks can be set back; the state is recorded once they are.
+    UserSettings& user = settings_.User();
+    if (user.userName != userName) return;
+    user.lastBlogId = 0;
+    user.lastCommentId = 0;
+    user.lastTwitterId = 0;
+    user.lastBackupTime = kFirstBackupTime;
+    if (!settings_.SaveSettings()) return;
+    state_.fullBackupPending = true;
+    state_.pageVersion = kPageVersion;
+    SaveArchiveState(CArchivePaths(programDir_, userName).ArchiveStatePath(), state_);
 }
 
 StoreOutcome CArchive::StoreBackup(BlogListAnswer answer) {
@@ -35,40 +111,26 @@ StoreOutcome CArchive::StoreBackup(BlogListAnswer answer) {
     outcome.result = answer.result;
     const std::string userName = settings_.User().userName;
     if (outcome.result == kBackupSuccess && !IsUsableUserName(userName)) outcome.result = kBackupFailed;
-    if (outcome.result == kBackupSuccess) {
-        lastBackup_ = std::move(answer);
-        if (WriteArchive(userName))
-            AdvanceMarks();
-        else
-            outcome.result = kBackupFailed;
-        RebuildArchiveTree();
-    }
-    outcome.downloadsPending = !DownloadList().empty();
+    if (outcome.result != kBackupSuccess) return outcome;
+    if (userName != userName_) LoadArchive(userName);
+    lastBackup_ = std::move(answer);
+    if (WriteArchive(userName))
+        AdvanceMarks();
+    else
+        outcome.result = kBackupFailed;
+    RebuildArchiveTree();
+    outcome.downloadsPending = PendingPhotoCount() > 0;
     return outcome;
 }
 
 bool CArchive::WriteArchive(const std::string& userName) {
     const CArchivePaths paths(programDir_, userName);
-    CPageRenderer renderer(paths, localiser_, log_);
+    CImageLocaliser localiser(photos_);
+    CPageRenderer renderer(paths, localiser, log_);
+    renderer.ReuseEarlierPhotos(state_.fullBackupPending);
     // The index files go into the user folder even when no page has created it yet.
     bool allWritten = MakeDirectoryPath(paths.UserFolder());
-
-    std::map<int32_t, std::vector<const CommentEntry*>> commentsByBlog;
-    for (const CommentEntry& comment : lastBackup_.comments)
-        commentsByBlog[comment.blogId].push_back(&comment);
-    static const std::vector<const CommentEntry*> kNoComments;
-
-    for (const BlogEntry& blog : lastBackup_.blogs) {
-        BlogIndexEntry& entry = blogs_[blog.id];
-        entry.id = blog.id;
-        entry.title = blog.title;
-        entry.time = blog.createTime;
-        entry.editorChoice = blog.isEditorChoice;
-        auto comments = commentsByBlog.find(blog.id);
-        allWritten = renderer.RenderBlogPage(blog, comments == commentsByBlog.end() ? kNoComments
-                                                                                    : comments->second) &&
-                     allWritten;
-    }
+    allWritten = WriteDiaries(renderer, paths) && allWritten;
     allWritten = SaveBlogIndex(paths.BlogListPath(), blogs_) && allWritten;
 
     if (!lastBackup_.twitters.empty()) {
@@ -83,8 +145,98 @@ bool CArchive::WriteArchive(const std::string& userName) {
                      allWritten;
         allWritten = renderer.RenderMonthPages(twitters_) && allWritten;
     }
-    // The pages were written deferred: on the disk before the marks may advance.
-    return platform::FlushDeferredWrites(paths.UserFolder()) && allWritten;
+    if (state_.fullBackupPending) allWritten = RelativiseDeletedDiaryPages(paths) && allWritten;
+    ArchiveState stored = state_;
+    stored.fullBackupPending = false;
+    return Commit(paths, allWritten, stored);
+}
+
+bool CArchive::Commit(const CArchivePaths& paths, bool allWritten, const ArchiveState& next) {
+    allWritten = photos_.Save(paths.PhotoListPath(), platform::Durability::Deferred) && allWritten;
+    // Everything was written deferred: on the disk before the state (and the marks) move on.
+    if (!platform::FlushDeferredWrites(paths.UserFolder()) || !allWritten) return false;
+    if (!SaveArchiveState(paths.ArchiveStatePath(), next)) return false;
+    state_ = next;
+    return true;
+}
+
+bool CArchive::WriteDiaries(CPageRenderer& renderer, const CArchivePaths& paths) {
+    CommentGroups commentsByBlog;
+    for (const CommentEntry& comment : lastBackup_.comments)
+        commentsByBlog[comment.blogId].push_back(&comment);
+    static const std::vector<const CommentEntry*> kNoComments;
+
+    bool allWritten = true;
+    std::set<int32_t> inAnswer;
+    for (const BlogEntry& blog : lastBackup_.blogs) {
+        BlogIndexEntry& entry = blogs_[blog.id];
+        entry.id = blog.id;
+        entry.title = blog.title;
+        entry.time = blog.createTime;
+        entry.editorChoice = blog.isEditorChoice;
+        inAnswer.insert(blog.id);
+        auto comments = commentsByBlog.find(blog.id);
+        allWritten = StoreDiary(paths, renderer, blog.id, &blog,
+                                comments == commentsByBlog.end() ? kNoComments : comments->second) &&
+                     allWritten;
+    }
+    // New comments on diaries the answer does not hold: kept, and shown on the diary's
+    // page, now or when the diary arrives.
+    for (const auto& [id, comments] : commentsByBlog) {
+        if (inAnswer.count(id)) continue;
+        allWritten = StoreDiary(paths, renderer, id, nullptr, comments) && allWritten;
+    }
+    return allWritten;
+}
+
+bool CArchive::RelativiseDeletedDiaryPages(const CArchivePaths& paths) {
+    // The full backup rendered every diary the service still has; the pages of those it
+    // no longer sends keep their text but point at their photos as pages do now.
+    std::set<int32_t> received;
+    for (const BlogEntry& blog : lastBackup_.blogs)
+        received.insert(blog.id);
+    bool allWritten = true;
+    for (const auto& [id, entry] : blogs_) {
+        if (received.count(id)) continue;
+        const std::string path = paths.BlogPagePath(ArchiveMonthOf(entry.time), id);
+        std::string page;
+        if (ReadTextFile(path, page) && RelativisePhotoPaths(page))
+            allWritten = WritePageFile(path, page) && allWritten;
+    }
+    return allWritten;
+}
+
+bool CArchive::NeedsPageUpgrade() const {
+    return !userName_.empty() && !state_.fullBackupPending && state_.pageVersion < kPageVersion;
+}
+
+bool CArchive::UpgradePages() {
+    if (!NeedsPageUpgrade()) return true;
+    const CArchivePaths paths(programDir_, userName_);
+    CImageLocaliser localiser(photos_);
+    CPageRenderer renderer(paths, localiser, log_);
+    bool allWritten = true;
+    for (const auto& [id, entry] : blogs_) {
+        DiaryRecord record;
+        if (LoadDiaryRecord(paths.DiaryRecordPath(id), record) && record.hasBlog)
+            allWritten = renderer.RenderBlogPage(record.blog, PointersTo(record.comments)) && allWritten;
+    }
+    if (!twitters_.empty()) allWritten = renderer.RenderMonthPages(twitters_) && allWritten;
+    ArchiveState upgraded = state_;
+    upgraded.pageVersion = kPageVersion;
+    return Commit(paths, allWritten, upgraded);
+}
+
+std::vector<DownloadItem> CArchive::PendingDownloads() const {
+    if (userName_.empty()) return {};
+    return photos_.PendingDownloads(CArchivePaths(programDir_, userName_).UserFolder());
+}
+
+IPhotoPassSink& CArchive::BeginPhotoPass(const std::vector<DownloadItem>& items) {
+    const CArchivePaths paths(programDir_, userName_);
+    MakeDirectoryPath(paths.ImagesFolder());
+    passRecorder_ = std::make_unique<CPhotoPassRecorder>(photos_, paths.PhotoListPath(), items, Today());
+    return *passRecorder_;
 }
 
 void CArchive::AdvanceMarks() {

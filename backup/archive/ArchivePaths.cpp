@@ -13,6 +13,10 @@ std::string CArchivePaths::BlogPagePath(ArchiveMonth month, int32_t blogId) cons
     return MonthFolder(month) + std::to_string(blogId) + ".html";
 }
 
+std::string CArchivePaths::DiaryRecordPath(int32_t blogId) const {
+    return userFolder_ + "Records\\" + std::to_string(blogId) + ".xml";
+}
+
 std::string CArchivePaths::MonthPagePath(ArchiveMonth month) const {
     return MonthFolder(month) + "TwitterList.html";
 }

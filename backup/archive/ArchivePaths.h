@@ -1,6 +1,6 @@
 // Where one user's archive lies: a folder named after the user in the program folder,
-// with the index files, a year\month folder tree of pages and the photo folder. The
-// page templates are installed in the program folder's "Templates".
+// with the index files, a year\month folder tree of pages, the photo folder and the
+// diary records. The page templates are installed in the program folder's "Templates".
 #pragma once
 
 #include "archive/ParseDate.h"
@@ -18,6 +18,11 @@ class CArchivePaths {
     const std::string& UserFolder() const { return userFolder_; } // trailing backslash
     std::string BlogListPath() const { return userFolder_ + "BlogList.xml"; }
     std::string TwitterListPath() const { return userFolder_ + "TwitterList.xml"; }
+    // What the archive keeps beside the pages: each diary's record with all its
+    // comments, the photo list and the archive's own state.
+    std::string DiaryRecordPath(int32_t blogId) const;
+    std::string PhotoListPath() const { return userFolder_ + "PhotoList.xml"; }
+    std::string ArchiveStatePath() const { return userFolder_ + "Archive.xml"; }
     std::string BlogPagePath(ArchiveMonth month, int32_t blogId) const;
     std::string MonthPagePath(ArchiveMonth month) const;
     // The photo folder, with a trailing backslash.

@@ -3,6 +3,7 @@
 #include "archive/TextReplace.h"
 #include "platform/Uuid.h"
 #include "util/MbcsText.h"
+#include "xml/XmlDocument.h"
 
 namespace nook {
 
@@ -22,6 +23,12 @@ bool IsPlainExtension(const std::string& extension) {
     return true;
 }
 
+// The name part of "Images\<name>".
+std::string FileName(const std::string& file) {
+    const size_t slash = file.find_last_of("\\/");
+    return slash == std::string::npos ? file : file.substr(slash + 1);
+}
+
 } // namespace
 
 std::string PhotoExtension(const std::string& url) {
@@ -33,12 +40,12 @@ std::string PhotoExtension(const std::string& url) {
     return IsPlainExtension(extension) ? extension : std::string();
 }
 
-void CImageLocaliser::LocaliseImages(std::string& text, const std::string& imagesFolder) {
+void CImageLocaliser::LocaliseImages(std::string& text, int32_t blogId, const std::vector<std::string>& earlierFiles) {
     // Scan an unchanged copy (and its lower-case twin, same positions) while the text
     // itself is rewritten.
     const std::string original = text;
     const std::string lower = AsciiLower(original);
-    int32_t found = 0;
+    size_t found = 0;
     size_t from = 0;
     for (;;) {
         size_t match = FindText(lower, "src=", from);
@@ -51,14 +58,19 @@ void CImageLocaliser::LocaliseImages(std::string& text, const std::string& image
             continue;
         }
         from = quote + 1;
-        std::string url = original.substr(start, quote - start);
+        const std::string written = original.substr(start, quote - start);
+        // What a browser would fetch: "&amp;" in the page's source is "&" on the wire.
+        const std::string url = CXmlDocument::DecodeEntities(written);
         if (url.empty() || !IsWebAddress(url)) continue;
-        DownloadItem item;
-        item.sequence = found++;
-        item.localPath = imagesFolder + platform::NewUuidText() + PhotoExtension(url);
-        item.url = std::move(url);
-        ReplaceAll(text, item.url, item.localPath);
-        downloads_.push_back(std::move(item));
+        const size_t position = found++;
+        PhotoEntry* entry = photos_.Find(url);
+        if (!entry) {
+            const bool reuse = position < earlierFiles.size() && !earlierFiles[position].empty();
+            const std::string name = reuse ? earlierFiles[position] : platform::NewUuidText() + PhotoExtension(url);
+            entry = &photos_.Add(url, "Images\\" + name, reuse ? PhotoState::Stored : PhotoState::Pending);
+        }
+        CPhotoList::AddDiary(*entry, blogId);
+        ReplaceAll(text, written, kPagePhotoFolder + FileName(entry->file));
     }
 }
 

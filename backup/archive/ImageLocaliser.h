@@ -1,8 +1,14 @@
-// Makes archived diary pages show their photos offline: every image address in a
-// diary's text gets a new local file name in the user's photo folder, the text is
-// rewritten to point there, and a download from the web address to that file is queued.
-// The downloads run later, after the whole backup is stored.
+// Makes archived diary pages show their photos offline and wherever the archive is
+// copied: every web image address in a diary's text is given a local file in the user's
+// photo folder, kept in the photo list, and the text is rewritten to point at that file
+// relative to the page ("../../Images/<name>"), so a user folder copied with
+// "Templates" beside it to another computer, drive or stick still shows every photo.
+//
+// An address already in the photo list keeps its file: an updated diary fetches nothing
+// it already has. New addresses are listed as pending; the photo pass fetches them.
 #pragma once
+
+#include "archive/PhotoList.h"
 
 #include <cstdint>
 #include <string>
@@ -10,26 +16,25 @@
 
 namespace nook {
 
-struct DownloadItem {
-    int32_t sequence = 0;  // position of the photo within its diary's text, from 0
-    std::string url;       // exactly as it stood in the text
-    std::string localPath; // photo folder + GUID text + extension
-};
+// How a page refers to the photo folder: pages lie two folders below the user folder.
+inline constexpr char kPagePhotoFolder[] = "../../Images/";
 
 class CImageLocaliser {
   public:
+    // `photos` is not owned.
+    explicit CImageLocaliser(CPhotoList& photos) : photos_(photos) {}
+
     // Rewrites every "src=" address of `text` (found without regard to case, read from
     // the character after "src=" up to the next double quote) that is an http or https
-    // address; an empty or other address stays as it is and is not queued. Each
-    // occurrence gets a fresh GUID name in `imagesFolder` (trailing backslash), and
-    // every place the address stands in the text is replaced by that path.
-    void LocaliseImages(std::string& text, const std::string& imagesFolder);
-
-    // Only grows while the program runs: each download pass is handed all of it.
-    const std::vector<DownloadItem>& DownloadList() const { return downloads_; }
+    // address once its entity references are decoded; other addresses stay as they are.
+    // Every place the address stands in the text (links too) points at the local file.
+    // `earlierFiles`, for an archive whose pages predate the photo list: the photo file
+    // names the diary's old page showed, in order (empty where that file is missing);
+    // the n-th web address not yet listed takes the n-th of them as stored.
+    void LocaliseImages(std::string& text, int32_t blogId, const std::vector<std::string>& earlierFiles = {});
 
   private:
-    std::vector<DownloadItem> downloads_;
+    CPhotoList& photos_;
 };
 
 // The address's extension: from its last "." to its end, cut before a "?" in that

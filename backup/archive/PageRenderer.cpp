@@ -1,6 +1,7 @@
 #include "archive/PageRenderer.h"
 
 #include "archive/CodeTables.h"
+#include "archive/EarlierPages.h"
 #include "archive/HtmlEscape.h"
 #include "archive/ImageLocaliser.h"
 #include "archive/Log.h"
@@ -64,8 +65,9 @@ bool CPageRenderer::RenderBlogPage(const BlogEntry& blog, const std::vector<cons
     const CodeName character = CharacterOf(blog.character);
     const CodeName mood = MoodOf(blog.mood);
     const CodeName weather = WeatherOf(blog.weather);
+    const std::string pagePath = paths_.BlogPagePath(ArchiveMonthOf(blog.createTime), blog.id);
     std::string content = blog.content;
-    localiser_.LocaliseImages(content, paths_.ImagesFolder());
+    localiser_.LocaliseImages(content, blog.id, EarlierPhotos(pagePath));
 
     ReplaceAll(page, "{BlogClass}", BlogClassName(blog.blogClass));
     ReplaceAll(page, "{CharacterIcon}", std::to_string(character.code));
@@ -84,7 +86,17 @@ bool CPageRenderer::RenderBlogPage(const BlogEntry& blog, const std::vector<cons
     ReplaceAll(page, "{IsEditorChoice}", blog.isEditorChoice ? kEditorChoiceSnippet : "");
     ReplaceAll(page, "{CommentList}", commentList);
 
-    return WritePageFile(paths_.BlogPagePath(ArchiveMonthOf(blog.createTime), blog.id), page);
+    return WritePageFile(pagePath, page);
+}
+
+std::vector<std::string> CPageRenderer::EarlierPhotos(const std::string& pagePath) const {
+    std::string page;
+    if (!reuseEarlierPhotos_ || !ReadTextFile(pagePath, page)) return {};
+    std::vector<std::string> files = EarlierPhotoFiles(page);
+    // Only a photo that is really there is reused; the others are fetched again.
+    for (std::string& file : files)
+        if (!IsPhotoFileInPlace(paths_.ImagesFolder() + file)) file.clear();
+    return files;
 }
 
 bool CPageRenderer::RenderMonthPages(const TwitterIndex& twitters) {

@@ -33,9 +33,13 @@ class CPageRenderer {
     // The comments of one diary, in the order given, each through Comment.html.
     std::string RenderCommentList(const std::vector<const CommentEntry*>& comments);
 
-    // Writes the diary's page into its year\month folder, its photos rewritten to local
-    // files and queued. False when the page could not be written.
+    // Writes the diary's page into its year\month folder, its photos rewritten to their
+    // local files in the photo list. False when the page could not be written.
     bool RenderBlogPage(const BlogEntry& blog, const std::vector<const CommentEntry*>& comments);
+
+    // For the one full backup of an archive whose pages predate the photo list: a photo
+    // the diary's old page already showed is taken from there instead of fetched again.
+    void ReuseEarlierPhotos(bool reuse) { reuseEarlierPhotos_ = reuse; }
 
     // Writes every month page from the whole mini-diary index, oldest id first on each
     // page. False when a page could not be written.
@@ -43,10 +47,12 @@ class CPageRenderer {
 
   private:
     std::string ReadTemplate(const char* name);
+    std::vector<std::string> EarlierPhotos(const std::string& pagePath) const;
 
     const CArchivePaths& paths_;
     CImageLocaliser& localiser_;
     ILog* log_;
+    bool reuseEarlierPhotos_ = false;
 };
 
 // The fixed snippets of a diary page.

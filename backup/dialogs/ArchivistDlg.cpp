@@ -1,5 +1,6 @@
 #include "dialogs/ArchivistDlg.h"
 
+#include "app/UserName.h"
 #include "app/WebLinks.h"
 #include "dialogs/ControlColours.h"
 #include "dialogs/GrownBitmap.h"
@@ -14,7 +15,6 @@
 #include "md5/Md5.h"
 #include "res/resource.h"
 #include "skin/NotifyDialog.h"
-#include "util/DirectoryPath.h"
 
 #include <utility>
 
@@ -72,22 +72,20 @@ bool CArchivistDlg::OnInitDialog() {
     formPasswordDigest_ = user.passwordDigest;
     formRememberMe_ = user.rememberMe;
 
-    bool missingCredentials = false;
-    if (HasRememberedCredentials()) {
-        StartLogin();
-    } else if (!unattended_ && RunLoginDialog(false)) {
-        StartLogin();
-    } else {
-        missingCredentials = unattended_;
+    const bool logIn = HasRememberedCredentials() || (!unattended_ && RunLoginDialog(false));
+    if (!logIn) {
         SetState(BackupState::LoggedOut);
         ShowStatus(false, std::string());
     }
 
+    // The archive before the login: loading an archive of an earlier version sets the
+    // marks back for its one full backup, and the request must carry them.
     LoadArchive(settings_.User().userName);
     controls_.Tree().Select(controls_.Tree().Root(0));
+    if (logIn) StartLogin();
     UpdateData(false);
     initialised_ = true;
-    if (missingCredentials) Quit(kExitNoCredentials);
+    if (!logIn && unattended_) Quit(kExitNoCredentials);
     return true;
 }
 
@@ -167,6 +165,13 @@ BackupRequest CArchivistDlg::CurrentRequest() const {
 }
 
 void CArchivistDlg::StartLogin() {
+    // A name that cannot be a folder name can have no archive: say so, send nothing.
+    if (!IsUsableUserName(settings_.User().userName)) {
+        SetState(BackupState::LoggedOut);
+        ShowStatus(true, kUnusableUserNameText);
+        if (unattended_) Quit(kExitBackupFailed);
+        return;
+    }
     SetState(BackupState::Busy);
     ShowStatus(true, kLoggingInText);
     StartSummaryRequest();
@@ -191,7 +196,11 @@ void CArchivistDlg::BackUp() {
 }
 
 void CArchivistDlg::OnBlogSummary(BlogSummaryAnswer answer) {
-    if (answer.result == kBackupSuccess) summary_ = answer.summary;
+    if (answer.result == kBackupSuccess) {
+        summary_ = answer.summary;
+        // Off the user-interface thread, while the tree is disabled.
+        if (archive_.NeedsPageUpgrade()) archive_.UpgradePages();
+    }
     Post(WM_BACKUP_RESPONSE, kSummaryRequest, answer.result);
 }
 
@@ -201,9 +210,10 @@ void CArchivistDlg::OnBlogList(BlogListAnswer answer) {
 }
 
 void CArchivistDlg::OnNookBackupResponse(int kind, int result) {
-    const ResponseOutcome outcome =
-        InterpretBackupResponse(kind, result, summary_, !archive_.DownloadList().empty());
+    ResponseOutcome outcome = InterpretBackupResponse(kind, result, summary_, archive_.PendingPhotoCount() > 0);
     if (!outcome.handled) return;
+    if (outcome.state == BackupState::ReadyToBackUp && kind == kSummaryRequest && archive_.FullBackupPending())
+        outcome.status = kFullBackupNeededText;
     if (kind == kListRequest) {
         // The transfer thread has rebuilt the tree's data; the view follows here.
         fillingTree_ = true;
@@ -229,23 +239,28 @@ void CArchivistDlg::ApplyOutcome(int kind, const ResponseOutcome& outcome) {
 }
 
 bool CArchivistDlg::StartDownloads() {
-    MakeDirectoryPath(programDir_ + settings_.User().userName + "\\images");
-    const bool started = downloads_.Start(Hwnd(), WM_DOWNLOAD_PROGRESS, archive_.DownloadList()) != nullptr;
+    // Only the current user's pending photos, each pass anew.
+    std::vector<DownloadItem> items = archive_.PendingDownloads();
     SendMessageW(controls_.Progress(), PBM_SETPOS, 0, 0);
     ShowWindow(controls_.Progress(), SW_SHOW);
-    return started;
+    if (items.empty()) return false;
+    IPhotoPassSink& recorder = archive_.BeginPhotoPass(items);
+    return downloads_.Start(Hwnd(), WM_DOWNLOAD_PROGRESS, std::move(items), &recorder,
+                            settings_.Client().downloadTimeoutSeconds);
 }
 
 void CArchivistDlg::OnDownloadProgress(bool stored, int percent) {
     if (state_ != BackupState::DownloadingPhotos) return;
     if (stored) SendMessageW(controls_.Progress(), PBM_SETPOS, static_cast<WPARAM>(percent), 0);
     if (percent != 100) return;
+    // The pass thread saves the photo list as it ends: nothing may touch the list before.
+    downloads_.Stop();
     SetState(BackupState::Done);
-    ShowStatus(true, kBackupDoneText);
+    ShowStatus(true, PhotoPassEndText(archive_.PendingPhotoCount(), archive_.GonePhotoCount()));
     ShowWindow(controls_.Progress(), SW_HIDE);
     controls_.Tree().ExpandAll(controls_.Tree().Root(0));
     controls_.Tree().ExpandAll(controls_.Tree().Root(1));
-    if (unattended_) Quit(kExitBackedUp);
+    if (unattended_) Quit(AfterPhotoPass(archive_.PendingPhotoCount()).exitCode);
 }
 
 void CArchivistDlg::ContinueUnattended(int kind) {

@@ -30,9 +30,12 @@ ResponseOutcome Outcome(const char* logLine, std::string status, BackupState sta
 ResponseOutcome InterpretBackupResponse(int kind, int result, const BackupSummary& summary, bool downloadsPending) {
     if (kind == kSummaryRequest) {
         if (result == kBackupSuccess) {
-            return AnythingNew(summary)
-                       ? Outcome(kLogSummaryReceived, SummaryCountsText(summary), BackupState::ReadyToBackUp)
-                       : Outcome(kLogSummaryReceived, kNothingNewText, BackupState::Ready);
+            if (AnythingNew(summary))
+                return Outcome(kLogSummaryReceived, SummaryCountsText(summary), BackupState::ReadyToBackUp);
+            // Photos an earlier run could not fetch are fetched now, with nothing else to do.
+            return downloadsPending ? Outcome(kLogSummaryReceived, kDownloadingText, BackupState::DownloadingPhotos,
+                                              ResponseFollowUp::StartDownloads)
+                                    : Outcome(kLogSummaryReceived, kNothingNewText, BackupState::Ready);
         }
         if (IsFailure(result)) return Outcome(nullptr, kLoginFailedText, BackupState::LoggedOut);
     } else if (kind == kListRequest) {

@@ -25,7 +25,8 @@ struct ResponseOutcome {
 
 // `kind` is the request kind (4 summary, 5 list) and `result` its result code; results
 // other than 0 count as failures only from 1 to 3. `downloadsPending` tells whether
-// photos wait in the download list after a stored list answer.
+// photos wait in the photo list: queued by a stored list answer, or left pending by an
+// earlier run, which a summary with nothing new has fetched at once.
 ResponseOutcome InterpretBackupResponse(int kind, int result, const BackupSummary& summary, bool downloadsPending);
 
 // The state and text when a request could not even be started: the same state as a

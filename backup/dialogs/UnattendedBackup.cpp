@@ -29,4 +29,8 @@ UnattendedDecision AfterResponse(int kind, BackupState state) {
     return {};
 }
 
+UnattendedDecision AfterPhotoPass(size_t pendingPhotos) {
+    return Finish(pendingPhotos > 0 ? kExitPhotosPending : kExitBackedUp);
+}
+
 } // namespace nook

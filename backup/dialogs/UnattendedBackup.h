@@ -6,14 +6,17 @@
 
 #include "dialogs/BackupState.h"
 
+#include <cstddef>
+
 namespace nook {
 
 enum UnattendedExitCode : int {
-    kExitBackedUp = 0,       // backed up, or nothing new
+    kExitBackedUp = 0,       // backed up, or nothing new, and no photo pending
     kExitLoginFailed = 1,    // the summary request failed or was refused
     kExitBackupFailed = 2,   // the list request failed, or the answer could not be stored
     kExitNoCredentials = 3,  // neither /user and /pass nor remembered credentials
     kExitAlreadyRunning = 4, // another copy of the program is running; nothing was done
+    kExitPhotosPending = 5,  // backed up, but some photos could not be fetched yet
 };
 
 enum class UnattendedStep { Wait, BackUp, Finish };
@@ -25,5 +28,8 @@ struct UnattendedDecision {
 
 // After the answer to request `kind` (4 summary, 5 list) put the dialog into `state`.
 UnattendedDecision AfterResponse(int kind, BackupState state);
+
+// After a photo pass ended with `pendingPhotos` still not fetched: always finishes.
+UnattendedDecision AfterPhotoPass(size_t pendingPhotos);
 
 } // namespace nook

@@ -48,6 +48,7 @@ bool CHttpFileFetcher::Start(const std::string& url, const std::string& filePath
     url_ = url;
     filePath_ = filePath;
     async_ = async;
+    answer_ = FetchedAnswer();
     control_.Clear();
     if (!async) return Run();
     return control_.Launch([this] {
@@ -57,6 +58,12 @@ bool CHttpFileFetcher::Start(const std::string& url, const std::string& filePath
 
 void CHttpFileFetcher::Stop() {
     control_.Stop();
+}
+
+void CHttpFileFetcher::KeepBodyStart(std::string_view chunk) {
+    std::string& start = answer_.bodyStart;
+    if (start.size() < FetchedAnswer::kBodyStartSize)
+        start.append(chunk.substr(0, FetchedAnswer::kBodyStartSize - start.size()));
 }
 
 bool CHttpFileFetcher::Run() {
@@ -80,6 +87,9 @@ bool CHttpFileFetcher::Run() {
     case CInternetTransfer::Outcome::Done:
         break;
     }
+    answer_.status = transfer.StatusCode();
+    transfer.QueryHeader(HTTP_QUERY_CONTENT_TYPE, answer_.contentType);
+    answer_.contentLength = transfer.ContentLength();
     OnNotify(FetchNotice::UrlOpened, -1, 0);
     std::int64_t total = transfer.ContentLength();
     if (total >= 0) OnNotify(FetchNotice::Progress, total, 0);
@@ -98,6 +108,8 @@ bool CHttpFileFetcher::Run() {
         // A short write would leave a damaged photo that looks complete.
         if (!file.Write(chunk)) return false;
         done += static_cast<std::int64_t>(chunk.size());
+        KeepBodyStart(chunk);
+        answer_.bodyBytes = done;
         OnNotify(FetchNotice::Progress, total, done);
     }
     if (!file.Close()) return false;

@@ -1,6 +1,7 @@
 // Fetches one URL over HTTP on a thread of its own into a file, reporting each step
 // through OnNotify. Used for photos. As with CHttpFetcher, the body of any answer is
 // written, whatever its status; a partly written file stays for the caller to remove.
+// What the answer was (status, type, lengths) is kept for the caller to judge.
 //
 // All notices come on the fetch thread. A subclass whose override must not run while it
 // is being destroyed calls Stop in its own destructor.
@@ -8,8 +9,10 @@
 
 #include "FetchControl.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace nook {
 
@@ -21,6 +24,17 @@ enum class FetchNotice {
     Progress = 7, // total: the Content-Length or -1; done: bytes written so far
     Finished = 8, // total, done
     Failed = 9,   // 0, 0
+};
+
+// What came back, as far as the fetch got.
+struct FetchedAnswer {
+    static constexpr size_t kBodyStartSize = 16;
+
+    int status = 0;          // 0 until an answer arrived
+    std::string contentType; // the Content-Type header as sent; empty without one
+    std::string bodyStart;   // the first bytes of the body, at most kBodyStartSize
+    std::int64_t bodyBytes = 0;      // written to the file
+    std::int64_t contentLength = -1; // -1 when the answer announced none
 };
 
 class CHttpFileFetcher {
@@ -38,6 +52,11 @@ public:
     // Any thread but the fetch thread; waits until the fetch thread has ended.
     void Stop();
 
+    // Written by the fetch thread before it reports Finished or Failed, cleared by Start.
+    // Read it from OnNotify for those two, after the synchronous Start returned, or after
+    // Stop; never while a fetch runs.
+    const FetchedAnswer& Answer() const { return answer_; }
+
     // Bytes below 33 or above 126 become "%XX" (upper-case hex); all others, "%" too, stay.
     static std::string PercentEncodeUrl(const std::string& url);
 
@@ -53,8 +72,10 @@ public:
 
 private:
     bool Run();
+    void KeepBodyStart(std::string_view chunk);
 
     CFetchControl control_;
+    FetchedAnswer answer_;
     std::string url_;
     std::string filePath_;
     bool async_ = true;

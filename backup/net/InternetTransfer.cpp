@@ -106,6 +106,12 @@ CInternetTransfer::Outcome CInternetTransfer::Read(std::string_view& chunk) {
     return Outcome::Done;
 }
 
+int CInternetTransfer::StatusCode() const {
+    std::string status;
+    if (!QueryHeader(HTTP_QUERY_STATUS_CODE, status)) return 0;
+    return static_cast<int>(std::strtol(status.c_str(), nullptr, 10));
+}
+
 bool CInternetTransfer::QueryHeader(DWORD infoLevel, std::string& text) const {
     if (!request_) return false;
     DWORD bytes = 0;

@@ -44,6 +44,8 @@ public:
 
     // The Content-Length of the open request, or -1 when the answer gives none.
     std::int64_t ContentLength() const { return contentLength_; }
+    // The HTTP status of the open request; 0 without one.
+    int StatusCode() const;
 
     // The next piece of the body, zero-terminated, in `chunk`; empty at the end. The end
     // of a body shorter than its Content-Length is a failure.

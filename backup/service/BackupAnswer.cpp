@@ -1,6 +1,7 @@
 #include "service/BackupAnswer.h"
 
 #include "app/DecimalText.h"
+#include "service/RecordElements.h"
 #include "util/MbcsText.h"
 #include "xml/XmlDocument.h"
 
@@ -22,57 +23,6 @@ Opening OpenAnswer(CXmlDocument& doc, BackupSummary& summary) {
     summary.newCommentCount = DecimalValue(doc.GetAttribute("NewCommentCount"));
     summary.newTwitterCount = DecimalValue(doc.GetAttribute("NewTwitterCount"));
     return Opening::Ready;
-}
-
-int32_t ChildInt(const CXmlDocument& doc, std::string_view name) {
-    return DecimalValue(doc.GetChildAttribute(name));
-}
-int16_t ChildShort(const CXmlDocument& doc, std::string_view name) {
-    return DecimalValue16(doc.GetChildAttribute(name));
-}
-std::string ChildTime(const CXmlDocument& doc, std::string_view name) {
-    return CutAtFirstDot(doc.GetChildAttribute(name));
-}
-
-BlogEntry ReadBlog(const CXmlDocument& doc) {
-    BlogEntry blog;
-    blog.id = ChildInt(doc, "blog_id");
-    blog.blogClass = ChildShort(doc, "blog_class");
-    blog.character = ChildShort(doc, "character");
-    blog.mood = ChildShort(doc, "mood");
-    blog.weather = ChildShort(doc, "weather");
-    blog.title = doc.GetChildAttribute("title");
-    blog.content = doc.GetChildAttribute("content");
-    blog.createTime = ChildTime(doc, "create_time");
-    blog.updateTime = ChildTime(doc, "update_time");
-    blog.commentCount = ChildInt(doc, "comment_count");
-    blog.readCount = ChildInt(doc, "read_count");
-    blog.isMemory = ChildInt(doc, "is_memory") != 0;
-    blog.isEditorChoice = ChildInt(doc, "is_editor_choice") != 0;
-    return blog;
-}
-
-CommentEntry ReadComment(const CXmlDocument& doc) {
-    CommentEntry comment;
-    comment.id = ChildInt(doc, "comment_id");
-    comment.blogId = ChildInt(doc, "blog_id");
-    comment.guestName = doc.GetChildAttribute("guest_name");
-    comment.userName = doc.GetChildAttribute("user_name");
-    comment.photoName = doc.GetChildAttribute("photo_name");
-    comment.content = doc.GetChildAttribute("comment_content");
-    comment.time = ChildTime(doc, "comment_datetime");
-    comment.replyContent = doc.GetChildAttribute("reply_content");
-    comment.replyTime = ChildTime(doc, "reply_datetime");
-    return comment;
-}
-
-TwitterEntry ReadTwitter(const CXmlDocument& doc) {
-    TwitterEntry twitter;
-    twitter.id = ChildInt(doc, "id");
-    twitter.character = ChildShort(doc, "character");
-    twitter.content = doc.GetChildAttribute("content");
-    twitter.createTime = ChildTime(doc, "create_time");
-    return twitter;
 }
 
 // Finds the list after the element found last and reads each child of the item name.
@@ -144,9 +94,9 @@ BlogListAnswer ParseBlogListAnswer(std::string_view utf8Text) {
     case Opening::Ready:
         break;
     }
-    ReadList(doc, "BlogList", "Blog", ReadBlog, answer.blogs);
-    ReadList(doc, "CommentList", "Comment", ReadComment, answer.comments);
-    ReadList(doc, "TwitterList", "Twitter", ReadTwitter, answer.twitters);
+    ReadList(doc, "BlogList", "Blog", ReadBlogElement, answer.blogs);
+    ReadList(doc, "CommentList", "Comment", ReadCommentElement, answer.comments);
+    ReadList(doc, "TwitterList", "Twitter", ReadTwitterElement, answer.twitters);
     answer.result = kBackupSuccess;
     return answer;
 }

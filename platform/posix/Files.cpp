@@ -34,6 +34,10 @@ bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) 
     return ReadFileBytes(from, bytes) && WriteFileAtomically(to, bytes);
 }
 
+bool MoveFileReplacing(const std::string& from, const std::string& to) {
+    return rename(ToNativePath(from).c_str(), ToNativePath(to).c_str()) == 0;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText,
                          Durability durability) {
     std::string target = ToNativePath(path);

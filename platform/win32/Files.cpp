@@ -33,6 +33,11 @@ bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) 
     return CopyFileW(ToWide(from).c_str(), ToWide(to).c_str(), overwrite ? FALSE : TRUE) != FALSE;
 }
 
+bool MoveFileReplacing(const std::string& from, const std::string& to) {
+    const DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED;
+    return MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), flags) != FALSE;
+}
+
 std::FILE* OpenFile(const std::string& path, const char* mode) {
     return _wfopen(ToWide(path).c_str(), ToWide(mode).c_str());
 }

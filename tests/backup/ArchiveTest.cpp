@@ -81,11 +81,12 @@ TEST(StoreBackup, WritesPagesIndexesAndThenTheMarks) {
     nook::StoreOutcome outcome = setup.archive.StoreBackup(RealisticAnswer());
     EXPECT_EQ(outcome.result, nook::kBackupSuccess);
     EXPECT_TRUE(outcome.downloadsPending);
-    EXPECT_EQ(setup.archive.DownloadList().size(), 1u);
+    EXPECT_EQ(setup.archive.PendingDownloads().size(), 1u);
 
     for (const char* page : {"2008\\5\\7.html", "2008\\6\\9.html", "2007\\12\\8.html"})
         EXPECT_TRUE(platform::FileExists(setup.UserPath(page))) << page;
     EXPECT_FALSE(platform::FileExists(setup.UserPath("2008\\5\\500.html"))); // comment without its diary
+    EXPECT_TRUE(platform::FileExists(setup.UserPath("Records\\500.xml")));    // kept for when it comes
 
     EXPECT_EQ(ReadAll(setup.UserPath("BlogList.xml")),
               nook::CXmlDocument::AnsiToUtf8(
@@ -220,7 +221,7 @@ TEST(StoreBackup, HostileUserNamesWriteNothing) {
         EXPECT_FALSE(platform::DirectoryExists(base + "x")) << name;
         EXPECT_FALSE(platform::FileExists(base + "x.xml")) << name;
         EXPECT_FALSE(platform::DirectoryExists(dir + "a")) << name;
-        EXPECT_TRUE(archive.DownloadList().empty()) << name;
+        EXPECT_TRUE(archive.PendingDownloads().empty()) << name;
         EXPECT_EQ(settings.User().lastBlogId, 0) << name;
         EXPECT_FALSE(archive.LoadArchive(name)) << name;
     }
@@ -274,6 +275,11 @@ TEST(LoadArchive, LaterDuplicateReplacesAndGapsGiveEmptyIndexes) {
     EXPECT_EQ(archive.Blogs().at(4).title, "new");
     EXPECT_TRUE(archive.Twitters().empty());
 
+    // A name that cannot be a folder shows no one's archive, least of all the last one.
+    EXPECT_FALSE(archive.LoadArchive("mimi."));
+    EXPECT_TRUE(archive.Blogs().empty());
+    EXPECT_TRUE(archive.PendingDownloads().empty());
+
     ASSERT_TRUE(archive.LoadArchive("nobody"));
     EXPECT_TRUE(archive.Blogs().empty());
     ASSERT_EQ(archive.Tree().size(), 2u);
@@ -284,3 +290,227 @@ TEST(LoadArchive, LaterDuplicateReplacesAndGapsGiveEmptyIndexes) {
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------------------
+// Nothing received is lost: comments across backups, photos across runs, old archives.
+
+nook::CommentEntry Comment(int32_t id, int32_t blogId, const std::string& content) {
+    nook::CommentEntry comment;
+    comment.id = id;
+    comment.blogId = blogId;
+    comment.guestName = "guest";
+    comment.content = content;
+    comment.time = "2008-06-01 10:00:00";
+    return comment;
+}
+
+BlogListAnswer AnswerWith(std::vector<nook::BlogEntry> blogs, std::vector<nook::CommentEntry> comments) {
+    BlogListAnswer answer = AnswerOf(std::move(blogs));
+    answer.comments = std::move(comments);
+    return answer;
+}
+
+// Page of diary 9 of the realistic answer, as the plain templates render it.
+std::string Page9(const ArchiveSetup& setup) { return ReadAll(setup.UserPath("2008\\6\\9.html")); }
+
+// The comments on a page of the plain templates, "[guest/time/content/reply]" each.
+size_t CommentsOn(const std::string& page) {
+    size_t count = 0;
+    for (size_t at = page.find("[guest/"); at != std::string::npos; at = page.find("[guest/", at + 1))
+        ++count;
+    return count;
+}
+
+TEST(StoreBackup, CommentsOfEarlierBackupsStayOnTheirDiarysPage) {
+    ArchiveSetup setup;
+    setup.archive.StoreBackup(AnswerWith({Blog(9, "rain", "2008-06-10 18:00:00")},
+                                         {Comment(201, 9, "first"), Comment(202, 9, "second")}));
+    ASSERT_EQ(CommentsOn(Page9(setup)), 2u);
+
+    struct Step {
+        const char* what;
+        BlogListAnswer answer;
+        std::vector<const char*> contents; // the page's comments, in order
+    } steps[] = {
+        {"updated diary without comments keeps them",
+         AnswerOf({Blog(9, "rain, updated", "2008-06-10 18:00:00")}),
+         {"first", "second"}},
+        {"a new comment on a diary not in the answer renders its page again",
+         AnswerWith({}, {Comment(203, 9, "third")}),
+         {"first", "second", "third"}},
+        {"a later copy of a comment replaces it in place",
+         AnswerWith({Blog(9, "rain", "2008-06-10 18:00:00")}, {Comment(202, 9, "second, edited")}),
+         {"first", "second, edited", "third"}},
+    };
+    for (Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        ASSERT_EQ(setup.archive.StoreBackup(std::move(step.answer)).result, nook::kBackupSuccess);
+        const std::string page = Page9(setup);
+        ASSERT_EQ(CommentsOn(page), step.contents.size()) << page;
+        size_t at = 0;
+        for (const char* content : step.contents) {
+            at = page.find(std::string("/") + content + "/", at);
+            EXPECT_NE(at, std::string::npos) << content << "\n" << page;
+        }
+    }
+    EXPECT_EQ(setup.SavedUser().lastCommentId, 202);
+}
+
+TEST(StoreBackup, CommentOnADiaryNotYetArchivedIsShownWhenTheDiaryArrives) {
+    ArchiveSetup setup;
+    setup.archive.StoreBackup(AnswerWith({}, {Comment(301, 44, "early bird")}));
+    EXPECT_FALSE(platform::FileExists(setup.UserPath("2008\\7\\44.html")));
+    EXPECT_TRUE(setup.archive.Blogs().empty());
+    EXPECT_EQ(setup.SavedUser().lastCommentId, 301);
+
+    setup.archive.StoreBackup(AnswerOf({Blog(44, "late diary", "2008-07-01 08:00:00")}));
+    const std::string page = ReadAll(setup.UserPath("2008\\7\\44.html"));
+    EXPECT_NE(page.find("/early bird/"), std::string::npos) << page;
+}
+
+TEST(StoreBackup, UpdatedDiaryReusesItsPhotosAndOnlyNewOnesArePending) {
+    ArchiveSetup setup;
+    nook::BlogEntry blog = Blog(9, "rain", "2008-06-10 18:00:00");
+    blog.content = "<img src=\"http://p/1.jpg\">";
+    setup.archive.StoreBackup(AnswerOf({blog}));
+    ASSERT_EQ(setup.archive.PendingDownloads().size(), 1u);
+    const std::string photo = setup.archive.PendingDownloads()[0].localPath;
+    nook::IPhotoPassSink& pass = setup.archive.BeginPhotoPass(setup.archive.PendingDownloads());
+    ASSERT_TRUE(platform::WriteFileAtomically(photo, "\xFF\xD8jpeg"));
+    pass.OnPhotoHandled(0, {nook::PhotoResult::Stored, ""});
+    pass.OnPassEnded();
+
+    blog.content = "<img src=\"http://p/1.jpg\"><img src=\"http://p/2.jpg?a=1&amp;b=2\">";
+    nook::StoreOutcome outcome = setup.archive.StoreBackup(AnswerOf({blog}));
+    EXPECT_TRUE(outcome.downloadsPending);
+    const std::vector<nook::DownloadItem> pending = setup.archive.PendingDownloads();
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_EQ(pending[0].url, "http://p/2.jpg?a=1&b=2");
+    EXPECT_EQ(setup.archive.Photos().Entries().size(), 2u);
+    // The page names both photos beside itself, whatever folder the archive is in.
+    const std::string page = Page9(setup);
+    const std::string name = photo.substr(photo.rfind('\\') + 1);
+    EXPECT_NE(page.find("src=\"../../Images/" + name + "\""), std::string::npos) << page;
+    EXPECT_EQ(page.find(setup.dir), std::string::npos) << page;
+
+    // The list is on the disk with the pages: a new program run knows both photos.
+    CSettingsStore settings(setup.dir);
+    CArchive loaded(setup.dir, settings, nullptr);
+    ASSERT_TRUE(loaded.LoadArchive("mimi"));
+    EXPECT_EQ(loaded.Photos().Entries().size(), 2u);
+    EXPECT_EQ(loaded.PendingPhotoCount(), 1u);
+}
+
+// Whatever write fails (as when the program dies there), the marks stay, and the same
+// answer fetched again completes the archive with everything of both answers.
+TEST(StoreBackup, AFailureAtAnyStepLosesNothing) {
+    const char* obstacles[] = {"Records\\9.xml", "2008\\6\\9.html", "BlogList.xml", "PhotoList.xml", "Archive.xml"};
+    for (const char* obstacle : obstacles) {
+        SCOPED_TRACE(obstacle);
+        ArchiveSetup setup;
+        ASSERT_EQ(setup.archive.StoreBackup(AnswerWith({Blog(9, "rain", "2008-06-10 18:00:00")},
+                                                       {Comment(201, 9, "first")}))
+                      .result,
+                  nook::kBackupSuccess);
+        // A folder where the file must go makes its replacement fail.
+        ASSERT_TRUE(nook::MakeDirectoryPath(setup.UserPath(std::string(obstacle) + ".tmp~")));
+        nook::BlogEntry updated = Blog(9, "rain, updated", "2008-06-10 18:00:00");
+        updated.content = "<img src=\"http://p/1.jpg\">";
+        auto answer = [&] { return AnswerWith({updated}, {Comment(202, 9, "second")}); };
+        EXPECT_EQ(setup.archive.StoreBackup(answer()).result, nook::kBackupFailed);
+        EXPECT_EQ(setup.SavedUser().lastCommentId, 201);
+
+        ASSERT_TRUE(nook::test::RemoveEmptyFolder(setup.UserPath(std::string(obstacle) + ".tmp~")));
+        // A new run: the archive as the disk has it.
+        CSettingsStore settings(setup.dir);
+        settings.LoadSettings();
+        settings.LoadUserSettings("mimi");
+        CArchive again(setup.dir, settings, nullptr);
+        ASSERT_TRUE(again.LoadArchive("mimi"));
+        EXPECT_EQ(again.StoreBackup(answer()).result, nook::kBackupSuccess);
+        EXPECT_EQ(CommentsOn(Page9(setup)), 2u);
+        EXPECT_EQ(again.PendingPhotoCount(), 1u);
+        EXPECT_EQ(setup.SavedUser().lastCommentId, 202);
+    }
+}
+
+// An archive written before the records and the photo list: it is backed up once more
+// in full, keeping the photo files it has, and the pages of diaries the service no
+// longer has are made portable too.
+TEST(LoadArchive, OldArchiveGetsOneFullBackupThatKeepsItsPhotos) {
+    ArchiveSetup setup;
+    const std::string oldImages = "C:\\Old\\mimi\\Images\\";
+    ASSERT_TRUE(nook::MakeDirectoryPath(setup.UserPath("Images")));
+    for (const char* photo : {"old7.jpg", "old50.jpg"})
+        ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath(std::string("Images\\") + photo), "\xFF\xD8"));
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        setup.UserPath("BlogList.xml"), "<BlogList Count=\"2\">\r\n<Blog id=\"7\" title=\"a\" time=\"2008-05-03 "
+                                        "09:07:02\" editorchoice=\"0\"/>\r\n<Blog id=\"50\" title=\"b\" "
+                                        "time=\"2008-09-01 08:00:00\" editorchoice=\"0\"/>\r\n</BlogList>\r\n"));
+    ASSERT_TRUE(nook::MakeDirectoryPath(setup.UserPath("2008\\5")));
+    ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath("2008\\5\\7.html"),
+                                              "<img src=\"" + oldImages + "old7.jpg\">"));
+    ASSERT_TRUE(nook::MakeDirectoryPath(setup.UserPath("2008\\9")));
+    ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath("2008\\9\\50.html"),
+                                              "<p>deleted</p>\r\n<img src=\"" + oldImages + "old50.jpg\">"));
+
+    ASSERT_TRUE(setup.archive.LoadArchive("mimi"));
+    EXPECT_TRUE(setup.archive.FullBackupPending());
+    nook::UserSettings saved = setup.SavedUser();
+    EXPECT_EQ(saved.lastBlogId, 0);
+    EXPECT_EQ(saved.lastCommentId, 0);
+    EXPECT_EQ(saved.lastTwitterId, 0);
+    EXPECT_EQ(saved.lastBackupTime, "2001-01-01 00:00:00");
+    ASSERT_EQ(setup.archive.Blogs().size(), 2u);
+
+    // Once: a later load with later marks leaves them alone.
+    setup.settings.User().lastBlogId = 3;
+    ASSERT_TRUE(setup.settings.SaveSettings());
+    ASSERT_TRUE(setup.archive.LoadArchive("mimi"));
+    EXPECT_EQ(setup.SavedUser().lastBlogId, 3);
+
+    nook::BlogEntry diary = Blog(7, "a", "2008-05-03 09:07:02");
+    diary.content = "<img src=\"http://p/7.jpg\"><img src=\"http://p/7b.jpg\">";
+    ASSERT_EQ(setup.archive.StoreBackup(AnswerOf({diary})).result, nook::kBackupSuccess);
+    EXPECT_FALSE(setup.archive.FullBackupPending());
+    const nook::PhotoEntry* reused = setup.archive.Photos().Find("http://p/7.jpg");
+    ASSERT_NE(reused, nullptr);
+    EXPECT_EQ(reused->file, "Images\\old7.jpg");
+    EXPECT_EQ(reused->state, nook::PhotoState::Stored);
+    EXPECT_EQ(setup.archive.PendingPhotoCount(), 1u); // 7b.jpg: the old page had no second photo
+    EXPECT_NE(ReadAll(setup.UserPath("2008\\5\\7.html")).find("src=\"../../Images/old7.jpg\""), std::string::npos);
+    EXPECT_EQ(ReadAll(setup.UserPath("2008\\9\\50.html")), "<p>deleted</p>\r\n<img src=\"../../Images/old50.jpg\">");
+    EXPECT_TRUE(platform::FileExists(setup.UserPath("Images\\old50.jpg")));
+
+    // A new run finds an archive like any other.
+    CSettingsStore settings(setup.dir);
+    settings.LoadUserSettings("mimi");
+    CArchive loaded(setup.dir, settings, nullptr);
+    ASSERT_TRUE(loaded.LoadArchive("mimi"));
+    EXPECT_FALSE(loaded.FullBackupPending());
+    EXPECT_EQ(settings.User().lastBlogId, 7);
+}
+
+TEST(UpgradePages, OlderLayoutIsRenderedAgainFromTheRecordsOnce) {
+    ArchiveSetup setup;
+    setup.archive.StoreBackup(AnswerWith({Blog(9, "rain", "2008-06-10 18:00:00")}, {Comment(201, 9, "first")}));
+    setup.archive.StoreBackup(AnswerOf({}, {Post(30, "post", "2008-05-02 09:00:00")}));
+    const std::string page = Page9(setup);
+    const std::string month = ReadAll(setup.UserPath("2008\\5\\TwitterList.html"));
+    ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath("2008\\6\\9.html"), "old layout"));
+    ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath("2008\\5\\TwitterList.html"), "old layout"));
+    ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath("Archive.xml"),
+                                              "<Archive PageVersion=\"1\" FullBackupPending=\"0\"/>"));
+
+    CArchive loaded(setup.dir, setup.settings, nullptr);
+    ASSERT_TRUE(loaded.LoadArchive("mimi"));
+    ASSERT_TRUE(loaded.NeedsPageUpgrade());
+    EXPECT_TRUE(loaded.UpgradePages());
+    EXPECT_EQ(Page9(setup), page);
+    EXPECT_EQ(ReadAll(setup.UserPath("2008\\5\\TwitterList.html")), month);
+    EXPECT_FALSE(loaded.NeedsPageUpgrade());
+
+    CArchive again(setup.dir, setup.settings, nullptr);
+    ASSERT_TRUE(again.LoadArchive("mimi"));
+    EXPECT_FALSE(again.NeedsPageUpgrade());
+}

@@ -4,6 +4,7 @@
 #include "TestPaths.h"
 #include "archive/ImageLocaliser.h"
 #include "platform/Files.h"
+#include "util/DirectoryPath.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,8 @@ using nook::test::ReadAll;
 struct RendererSetup {
     std::string dir = nook::test::ProgramFolderWithTemplates();
     nook::CArchivePaths paths{dir, "mimi"};
-    nook::CImageLocaliser localiser;
+    nook::CPhotoList photos;
+    nook::CImageLocaliser localiser{photos};
     nook::test::RecordingLog log;
     nook::CPageRenderer renderer{paths, localiser, &log};
 
@@ -143,15 +145,40 @@ TEST(RenderBlogPage, PlainTextIsEscapedAndHtmlFieldsAreKept) {
     EXPECT_EQ(page.find("<script>"), std::string::npos) << page;
 }
 
-TEST(RenderBlogPage, ContentPhotosPointAtLocalFiles) {
+TEST(RenderBlogPage, ContentPhotosPointAtLocalFilesRelatively) {
     RendererSetup setup;
     BlogEntry blog = SampleBlog();
     blog.content = "<img src=\"http://photos.example/a.jpg\">";
     std::string page = setup.Render(blog);
-    ASSERT_EQ(setup.localiser.DownloadList().size(), 1u);
-    EXPECT_NE(page.find("content=<img src=\"" + setup.localiser.DownloadList()[0].localPath + "\">"),
-              std::string::npos);
-    EXPECT_EQ(setup.localiser.DownloadList()[0].localPath.rfind(setup.dir + "mimi\\Images\\", 0), 0u);
+    ASSERT_EQ(setup.photos.Entries().size(), 1u);
+    const std::string file = setup.photos.Entries()[0].file;
+    EXPECT_NE(page.find("content=<img src=\"../../Images/" + file.substr(7) + "\">"), std::string::npos) << page;
+    EXPECT_EQ(file.rfind("Images\\", 0), 0u);
+}
+
+// The one full backup of an archive whose pages named photos by absolute paths: the
+// n-th photo of the old page is kept for the n-th address, when its file is there.
+TEST(RenderBlogPage, EarlierPhotosAreReusedOnlyWhenAskedAndPresent) {
+    for (bool reuse : {false, true}) {
+        RendererSetup setup;
+        // Written on another computer: only the file names still mean anything.
+        const std::string oldImages = "D:\\Nook\\mimi\\Images\\";
+        ASSERT_TRUE(nook::MakeDirectoryPath(setup.dir + "mimi\\Images"));
+        ASSERT_TRUE(platform::WriteFileAtomically(setup.dir + "mimi\\Images\\old-a.jpg", "\xFF\xD8photo"));
+        ASSERT_TRUE(nook::MakeDirectoryPath(setup.dir + "mimi\\2008\\5"));
+        ASSERT_TRUE(platform::WriteFileAtomically(
+            setup.dir + "mimi\\2008\\5\\7.html",
+            "<img src=\"" + oldImages + "old-a.jpg\"><img src=\"" + oldImages + "old-b.jpg\">"));
+        BlogEntry blog = SampleBlog();
+        blog.content = "<img src=\"http://p/a.jpg\"><img src=\"http://p/b.jpg\">";
+        setup.renderer.ReuseEarlierPhotos(reuse);
+        setup.Render(blog);
+        ASSERT_EQ(setup.photos.Entries().size(), 2u);
+        EXPECT_EQ(setup.photos.Entries()[0].file == "Images\\old-a.jpg", reuse);
+        EXPECT_EQ(setup.photos.Entries()[0].state == nook::PhotoState::Stored, reuse);
+        EXPECT_EQ(setup.photos.Entries()[1].state, nook::PhotoState::Pending); // its file is gone
+        EXPECT_NE(setup.photos.Entries()[1].file, "Images\\old-b.jpg");
+    }
 }
 
 TEST(RenderBlogPage, MissingTemplatesAreLoggedAndRenderEmpty) {

@@ -3,6 +3,7 @@
 #include "TestText.h"
 #include "dialogs/BackupResponse.h"
 #include "dialogs/BackupState.h"
+#include "dialogs/MainDialogTexts.h"
 #include "dialogs/UnattendedBackup.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,12 @@ const ResponseCase kResponseCases[] = {
      ResponseFollowUp::None},
     {"SummaryWithNothingNew", 4, 0, {0, 0, 0, 0}, false, true, kSummaryLog, u8"您目前没有需要备份的日记和评论",
      BackupState::Ready, ResponseFollowUp::None},
+    {"SummaryWithNothingNewFetchesPhotosLeftPending", 4, 0, {0, 0, 0, 0}, true, true, kSummaryLog,
+     u8"正在下载日记中的照片，这可能需要一点时间，请稍候...", BackupState::DownloadingPhotos,
+     ResponseFollowUp::StartDownloads},
+    {"SummaryWithSomethingNewLeavesPendingPhotosToTheBackup", 4, 0, {0, 1, 0, 0}, true, true, kSummaryLog,
+     u8"您有0篇新发表的日记，1篇有更新的日记，0条新迷你日记和0条新评论", BackupState::ReadyToBackUp,
+     ResponseFollowUp::None},
     {"SummaryTransferFailed", 4, 1, {}, false, true, nullptr, u8"登录失败，请稍候再试！", BackupState::LoggedOut,
      ResponseFollowUp::None},
     {"SummaryRefused", 4, 3, {}, false, true, nullptr, u8"登录失败，请稍候再试！", BackupState::LoggedOut,
@@ -130,6 +137,7 @@ TEST(UnattendedBackup, GoesOnWaitsOrFinishesWithTheRightCode) {
         {5, BackupState::DownloadingPhotos, UnattendedStep::Wait, 0},
         {5, BackupState::Done, UnattendedStep::Finish, kExitBackedUp},
         {5, BackupState::ReadyToBackUp, UnattendedStep::Finish, kExitBackupFailed},
+        {4, BackupState::DownloadingPhotos, UnattendedStep::Wait, 0},
     };
     for (const UnattendedCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.kind << "/" << static_cast<int>(c.state));
@@ -140,6 +148,24 @@ TEST(UnattendedBackup, GoesOnWaitsOrFinishesWithTheRightCode) {
         }
     }
     EXPECT_EQ(kExitNoCredentials, 3);
+    EXPECT_EQ(AfterPhotoPass(0).step, UnattendedStep::Finish);
+    EXPECT_EQ(AfterPhotoPass(0).exitCode, kExitBackedUp);
+    EXPECT_EQ(AfterPhotoPass(2).exitCode, 5);
+}
+
+TEST(PhotoPassEndText, SaysWhatIsStillMissing) {
+    const struct {
+        size_t pending;
+        size_t gone;
+        const char* text;
+    } cases[] = {
+        {0, 0, u8"备份完毕，您可以点击左边日记列表开始浏览已备份的日记了。"},
+        {3, 0, u8"还有 3 张照片没有下载成功，下次备份时会继续下载。"},
+        {3, 2, u8"还有 3 张照片没有下载成功，下次备份时会继续下载。另有 2 张照片在网站上已不存在。"},
+        {0, 1, u8"备份完毕，您可以点击左边日记列表开始浏览已备份的日记了。另有 1 张照片在网站上已不存在。"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PhotoPassEndText(c.pending, c.gone), Gbk(c.text)) << c.pending << "/" << c.gone;
 }
 
 } // namespace

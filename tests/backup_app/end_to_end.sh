@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs what scripts/demo runs, on the program of this build tree, and checks the archive
 # it leaves: every diary of the sample family with its page, the posts, the photos, a
-# second run that wrote only the new and the updated diaries, and the screenshot.
+# second run that wrote only the new, updated and newly commented diaries and lost no
+# comment, a killed photo pass that the next run completed, and the screenshot.
 #   end_to_end.sh NOOKBACKUP_EXE OUT_DIR
 set -euo pipefail
 exe=$1 out=$2
@@ -23,15 +24,22 @@ at_least() { # at_least DESCRIPTION ACTUAL MINIMUM
     if [ "$2" -ge "$3" ]; then echo "ok: $1 ($2)"; else echo "FAILED: $1: $2, expected at least $3"; failures=$((failures + 1)); fi
 }
 
-# The sample family has 150 diaries; the demo publishes 3 more and updates 3.
+# The sample family has 150 diaries; the demo publishes 3 more and updates 3, then 12 more.
 diaries=$(grep -o '<Blog ' "$archive/BlogList.xml" | wc -l)
-check "diaries in BlogList.xml" "$diaries" 153
-check "diary pages" "$(find "$archive" -mindepth 3 -name '*.html' ! -name TwitterList.html | wc -l)" 153
-check "pages written by the second run" "$(cat "$out/demo/second-run.pages")" 6
+check "diaries in BlogList.xml" "$diaries" 165
+check "diary pages" "$(find "$archive" -mindepth 3 -name '*.html' ! -name TwitterList.html | wc -l)" 165
+# The new and the updated diaries, and the six old ones that got a comment.
+check "pages written by the second run" "$(cat "$out/demo/second-run.pages")" 12
+read -r before after <"$out/demo/second-run.comments"
+at_least "comments after the second run (before: $before)" "$after" $((before + 6))
+check "photos of updated diaries fetched again" "$(cat "$out/demo/second-run.refetched")" 0
 at_least "mini-diary posts" "$(grep -o '<Twitter ' "$archive/TwitterList.xml" | wc -l)" 100
 at_least "month pages" "$(find "$archive" -mindepth 3 -name TwitterList.html | wc -l)" 12
 at_least "photos" "$(find "$archive" -maxdepth 2 -ipath '*/images/*' -type f ! -name '*.Tmp' | wc -l)" 50
+at_least "photos left pending by the killed run" "$(cat "$out/demo/third-run.pending")" 1
+check "photos pending after the fourth run" "$(cat "$out/demo/fourth-run.pending")" 0
 check "temporary photo files left" "$(find "$archive" -name '*.Tmp' | wc -l)" 0
+check "pages naming a photo by an absolute path" "$(grep -rlE 'src="[A-Za-z]:\\' "$archive" --include='*.html' | wc -l)" 0
 check "remembered user" "$(grep -c 'RememberMe="1"' "$out/demo/NookBackup/xiaoyu.xml")" 1
 check "last user" "$(grep -c '<LastUser Name="xiaoyu"/>' "$out/demo/NookBackup/config.xml")" 1
 at_least "screenshot bytes" "$(stat -c %s "$out/demo/NookBackup.png")" 10000

@@ -160,6 +160,54 @@ TEST(HttpFileFetcher, ErrorPagesAreWrittenLikePhotos) {
     }
 }
 
+struct AnswerCase {
+    const char* what;
+    std::string url;
+    int status;
+    const char* contentType;
+    bool lengthAnnounced;
+};
+
+TEST(HttpFileFetcher, AnswerTellsStatusTypeLengthsAndTheStartOfTheBody) {
+    const AnswerCase cases[] = {
+        {"photo", PhotoUrl("a.jpg"), 200, "image/jpeg", true},
+        {"not found", PhotoUrl("missing-1.jpg"), 404, "text/html", true},
+        {"no length", BackupAddress("getbloglist", "fault_close", "fault", "answer"), 200,
+         "text/xml; charset=utf-8", false},
+        {"no server", "http://127.0.0.1:1/photos/a.jpg", 0, "", false},
+    };
+    for (const AnswerCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string path = ScratchDir() + "target";
+        CRecordingFileFetcher fetcher;
+        ASSERT_TRUE(fetcher.Start(c.url, path, true));
+        ASSERT_TRUE(fetcher.WaitEnded());
+        fetcher.Stop();
+        const FetchedAnswer& answer = fetcher.Answer();
+        std::string body = ReadAll(path);
+        auto size = static_cast<std::int64_t>(body.size());
+        EXPECT_EQ(answer.status, c.status);
+        EXPECT_EQ(answer.contentType, c.contentType);
+        EXPECT_EQ(answer.bodyBytes, size);
+        EXPECT_EQ(answer.contentLength, c.lengthAnnounced ? size : -1);
+        EXPECT_EQ(answer.bodyStart, body.substr(0, FetchedAnswer::kBodyStartSize));
+    }
+}
+
+TEST(HttpFileFetcher, AnswerOfABodyCutShortTellsHowMuchArrived) {
+    std::string path = ScratchDir() + "dropped.xml";
+    CRecordingFileFetcher fetcher; // half of the announced body, then the connection closes
+    ASSERT_TRUE(
+        fetcher.Start(BackupAddress("getbloglist", "fault_drop", "fault", "answer-drop"), path, true));
+    ASSERT_TRUE(fetcher.WaitEnded());
+    fetcher.Stop();
+    const FetchedAnswer& answer = fetcher.Answer();
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_EQ(answer.bodyBytes, static_cast<std::int64_t>(ReadAll(path).size()));
+    EXPECT_GT(answer.bodyBytes, 0);
+    EXPECT_LT(answer.bodyBytes, answer.contentLength);
+}
+
 struct FailureCase {
     const char* what;
     std::string url;

@@ -70,6 +70,47 @@ TEST(Files, CopyFileRespectsOverwrite) {
     EXPECT_FALSE(platform::CopyFileTo(dir + "missing", dir + "c", true));
 }
 
+TEST(Files, MoveReplacingPutsTheFileInPlaceOrLeavesBothAlone) {
+    struct Case {
+        const char* what;
+        bool targetExists;
+        bool targetIsFolder;
+        bool sourceExists;
+        bool moved;
+    } cases[] = {
+        {"new name", false, false, true, true},
+        {"replaces an existing file", true, false, true, true},
+        {"a folder in the way", false, true, true, false},
+        {"no source", true, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string dir = ScratchDir();
+        std::string from = dir + "photo.jpg.Tmp";
+        std::string to = dir + "\xB1\xA6\xB1\xA6.jpg"; // 宝宝.jpg
+        if (c.sourceExists) {
+            ASSERT_TRUE(platform::WriteFileAtomically(from, "new photo"));
+        }
+        if (c.targetExists) {
+            ASSERT_TRUE(platform::WriteFileAtomically(to, "old photo, longer"));
+        }
+        if (c.targetIsFolder) {
+            ASSERT_EQ(platform::MakeDirectory(to), platform::MakeDirResult::Created);
+        }
+        EXPECT_EQ(platform::MoveFileReplacing(from, to), c.moved);
+        if (c.moved) {
+            EXPECT_EQ(ReadAll(to), "new photo");
+            EXPECT_FALSE(platform::FileExists(from));
+        } else {
+            EXPECT_EQ(platform::FileExists(from), c.sourceExists);
+            if (c.targetExists) {
+                EXPECT_EQ(ReadAll(to), "old photo, longer");
+            }
+            EXPECT_EQ(platform::DirectoryExists(to), c.targetIsFolder);
+        }
+    }
+}
+
 TEST(Files, RemoveFile) {
     std::string path = ScratchDir() + "gone";
     ASSERT_TRUE(platform::WriteFileAtomically(path, "x"));

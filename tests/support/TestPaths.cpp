@@ -8,6 +8,12 @@
 
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace nook::test {
 
 namespace {
@@ -43,6 +49,17 @@ std::string ReadAll(const std::string& path) {
     std::string bytes;
     platform::ReadFileBytes(path, bytes);
     return bytes;
+}
+
+bool RemoveEmptyFolder(const std::string& path) {
+#ifdef _WIN32
+    return _rmdir(path.c_str()) == 0; // the ANSI code page is the programs' own
+#else
+    std::string native = path;
+    for (char& c : native)
+        if (c == '\\') c = '/';
+    return rmdir(native.c_str()) == 0;
+#endif
 }
 
 } // namespace nook::test

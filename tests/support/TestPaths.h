@@ -14,4 +14,7 @@ std::string ScratchDir();
 // Reads a whole file; empty when it cannot be read.
 std::string ReadAll(const std::string& path);
 
+// Removes an empty folder (tests put one where a file must go to make its write fail).
+bool RemoveEmptyFolder(const std::string& path);
+
 } // namespace nook::test

@@ -15,6 +15,10 @@ bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 bool RemoveFile(const std::string& path);
 bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite);
+// Renames `from` to `to`, replacing a file there in one step, so a reader finds the old
+// file or the new one, never a part. On another volume Windows copies instead (not in one
+// step); POSIX fails there. False, both untouched, on failure (also when `to` is a folder).
+bool MoveFileReplacing(const std::string& from, const std::string& to);
 
 // A C runtime stream (mode as for fopen); null with errno set on failure.
 std::FILE* OpenFile(const std::string& path, const char* mode);

@@ -47,9 +47,11 @@ CProgramFolder::CProgramFolder(const std::string& host) : path_(ScratchDir()) {
     if (!host.empty()) WriteConfig(host, "");
 }
 
-void CProgramFolder::WriteConfig(const std::string& host, const std::string& lastUser, int logLevel) {
+void CProgramFolder::WriteConfig(const std::string& host, const std::string& lastUser, int logLevel,
+                                 const std::string& more) {
     const std::string text = "<Config>\n<LastUser Name=\"" + lastUser + "\"/>\n<Domain Url=\"" + host +
-                             "\"/>\n<Debug Level=\"" + std::to_string(logLevel) + "\" Path=\"" + path_ + "\"/>\n</Config>\n";
+                             "\"/>\n<Debug Level=\"" + std::to_string(logLevel) + "\" Path=\"" + path_ + "\"/>\n" +
+                             more + "</Config>\n";
     ASSERT_TRUE(WriteText(path_ + "config.xml", text));
 }
 

@@ -23,8 +23,10 @@ public:
 
     const std::string& Path() const { return path_; } // trailing backslash
 
-    // config.xml naming `lastUser`, the service host and the log settings.
-    void WriteConfig(const std::string& host, const std::string& lastUser, int logLevel = 0);
+    // config.xml naming `lastUser`, the service host and the log settings, and `more`
+    // (elements of further settings) before its end.
+    void WriteConfig(const std::string& host, const std::string& lastUser, int logLevel = 0,
+                     const std::string& more = std::string());
     // "<name>.xml" with the credentials and high-water marks.
     void WriteUser(const StoredUser& user);
     // Copies a prepared archive folder of the test data into the user's folder.

@@ -8,16 +8,28 @@
 #include <wininet.h>
 
 #include <cctype>
+#include <cstdlib>
 
 namespace nook::test {
 
+namespace {
+
+// Tests that change the service's photo answers for every caller have an instance of
+// their own, named by the environment.
+std::string PortFile() {
+    const char* own = std::getenv("NOOK_STANDIN_PORT_FILE");
+    return own && *own ? own : NOOK_BACKUP_APP_PORT_FILE;
+}
+
+} // namespace
+
 std::string StandinHost() {
     static const std::string host = [] {
-        std::string port = ReadAll(NOOK_BACKUP_APP_PORT_FILE);
+        std::string port = ReadAll(PortFile());
         while (!port.empty() && !std::isdigit(static_cast<unsigned char>(port.back()))) port.pop_back();
         return port.empty() ? std::string() : "127.0.0.1:" + port;
     }();
-    EXPECT_FALSE(host.empty()) << "no port in " << NOOK_BACKUP_APP_PORT_FILE;
+    EXPECT_FALSE(host.empty()) << "no port in " << PortFile();
     return host;
 }
 

@@ -1,0 +1,25 @@
+#include "archive/ArchiveState.h"
+
+#include "app/DecimalText.h"
+#include "xml/XmlDocument.h"
+
+namespace nook {
+
+bool LoadArchiveState(const std::string& path, ArchiveState& state) {
+    state = ArchiveState{};
+    CXmlDocument doc;
+    if (!doc.LoadFile(path) || !doc.FindElement("Archive")) return false;
+    state.pageVersion = DecimalValue(doc.GetAttribute("PageVersion"));
+    state.fullBackupPending = DecimalValue(doc.GetAttribute("FullBackupPending")) != 0;
+    return true;
+}
+
+bool SaveArchiveState(const std::string& path, const ArchiveState& state) {
+    CXmlDocument doc;
+    doc.AddElement("Archive");
+    doc.SetAttribute("PageVersion", state.pageVersion);
+    doc.SetAttribute("FullBackupPending", state.fullBackupPending ? 1 : 0);
+    return doc.SaveFile(path);
+}
+
+} // namespace nook

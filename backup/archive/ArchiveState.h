@@ -1,0 +1,25 @@
+// What the archive records about itself in "Archive.xml" in the user folder: the
+// layout version its pages were rendered with, and whether a one-time full backup is
+// under way because the archive was written by a version that kept no diary records
+// and no photo list. An archive without this file but with index files is such an
+// archive.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace nook {
+
+// The page layout this program renders. 2: photos referred to relative to the page.
+inline constexpr int32_t kPageVersion = 2;
+
+struct ArchiveState {
+    int32_t pageVersion = kPageVersion;
+    bool fullBackupPending = false;
+};
+
+// False, with `state` at its defaults, when the file is missing or holds no state.
+bool LoadArchiveState(const std::string& path, ArchiveState& state);
+bool SaveArchiveState(const std::string& path, const ArchiveState& state);
+
+} // namespace nook
