@@ -10,8 +10,9 @@
 
 namespace nook {
 
-// The page layout this program renders. 2: photos referred to relative to the page.
-inline constexpr int32_t kPageVersion = 2;
+// The page layout this program renders. 2: photos referred to relative to the page;
+// 3: every HTML field sanitised, pictures in comments, replies and posts kept locally.
+inline constexpr int32_t kPageVersion = 3;
 
 struct ArchiveState {
     int32_t pageVersion = kPageVersion;

@@ -69,7 +69,7 @@ void CImageLocaliser::LocaliseImages(std::string& text, int32_t blogId, const st
             const std::string name = reuse ? earlierFiles[position] : platform::NewUuidText() + PhotoExtension(url);
             entry = &photos_.Add(url, "Images\\" + name, reuse ? PhotoState::Stored : PhotoState::Pending);
         }
-        CPhotoList::AddDiary(*entry, blogId);
+        if (blogId != kShownByPost) CPhotoList::AddDiary(*entry, blogId);
         ReplaceAll(text, written, kPagePhotoFolder + FileName(entry->file));
     }
 }

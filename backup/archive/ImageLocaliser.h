@@ -19,6 +19,9 @@ namespace nook {
 // How a page refers to the photo folder: pages lie two folders below the user folder.
 inline constexpr char kPagePhotoFolder[] = "../../Images/";
 
+// The "diary" of a picture in a mini-diary post: none.
+inline constexpr int32_t kShownByPost = 0;
+
 class CImageLocaliser {
   public:
     // `photos` is not owned.
@@ -28,6 +31,7 @@ class CImageLocaliser {
     // the character after "src=" up to the next double quote) that is an http or https
     // address once its entity references are decoded; other addresses stay as they are.
     // Every place the address stands in the text (links too) points at the local file.
+    // `blogId` is noted as showing the photo, unless it is kShownByPost.
     // `earlierFiles`, for an archive whose pages predate the photo list: the photo file
     // names the diary's old page showed, in order (empty where that file is missing);
     // the n-th web address not yet listed takes the n-th of them as stored.

@@ -3,6 +3,7 @@
 #include "archive/CodeTables.h"
 #include "archive/EarlierPages.h"
 #include "archive/HtmlEscape.h"
+#include "archive/HtmlSanitiser.h"
 #include "archive/ImageLocaliser.h"
 #include "archive/Log.h"
 #include "archive/PageFile.h"
@@ -42,6 +43,12 @@ std::string CPageRenderer::ReadTemplate(const char* name) {
     return text;
 }
 
+std::string CPageRenderer::SafeHtml(const std::string& html, int32_t blogId) {
+    std::string safe = SanitiseHtml(html);
+    localiser_.LocaliseImages(safe, blogId);
+    return safe;
+}
+
 std::string CPageRenderer::RenderCommentList(const std::vector<const CommentEntry*>& comments) {
     const std::string pattern = ReadTemplate("Comment.html");
     std::string list;
@@ -49,11 +56,11 @@ std::string CPageRenderer::RenderCommentList(const std::vector<const CommentEntr
         std::string item = pattern;
         ReplaceAll(item, "{GuestName}", EscapeHtml(comment->guestName));
         ReplaceAll(item, "{CommentDateTime}", EscapeHtml(comment->time));
-        ReplaceAll(item, "{CommentContent}", comment->content);
+        ReplaceAll(item, "{CommentContent}", SafeHtml(comment->content, comment->blogId));
         ReplaceAll(item, "{ReplyContent}",
                    comment->replyContent.empty()
                        ? std::string(kNoReplyText)
-                       : OwnerReplySnippet(comment->replyTime, comment->replyContent));
+                       : OwnerReplySnippet(comment->replyTime, SafeHtml(comment->replyContent, comment->blogId)));
         list += item;
     }
     return list;
@@ -66,7 +73,7 @@ bool CPageRenderer::RenderBlogPage(const BlogEntry& blog, const std::vector<cons
     const CodeName mood = MoodOf(blog.mood);
     const CodeName weather = WeatherOf(blog.weather);
     const std::string pagePath = paths_.BlogPagePath(ArchiveMonthOf(blog.createTime), blog.id);
-    std::string content = blog.content;
+    std::string content = SanitiseHtml(blog.content);
     localiser_.LocaliseImages(content, blog.id, EarlierPhotos(pagePath));
 
     ReplaceAll(page, "{BlogClass}", BlogClassName(blog.blogClass));
@@ -105,7 +112,7 @@ bool CPageRenderer::RenderMonthPages(const TwitterIndex& twitters) {
     for (const auto& [id, twitter] : twitters) {
         std::string item = pattern;
         ReplaceAll(item, "{TwitterTime}", EscapeHtml(twitter.time));
-        ReplaceAll(item, "{TwitterContent}", twitter.content);
+        ReplaceAll(item, "{TwitterContent}", SafeHtml(twitter.content, kShownByPost));
         months[ArchiveMonthOf(twitter.time)] += item;
     }
     bool allWritten = true;

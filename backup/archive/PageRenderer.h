@@ -5,8 +5,9 @@
 // Placeholders are replaced in a fixed order, every occurrence, so a value holding a
 // later placeholder is filled again. Plain-text values (titles, names, times, counters)
 // are HTML-escaped; the service's HTML fields (diary, comment, reply and post content)
-// go in as HTML. Templates are read again for every page, so an edited template shows
-// on the next page written.
+// go in as HTML once sanitised, their pictures localised like the diary's own photos.
+// Templates are read again for every page, so an edited template shows on the next page
+// written.
 #pragma once
 
 #include "archive/ArchiveIndex.h"
@@ -47,6 +48,9 @@ class CPageRenderer {
 
   private:
     std::string ReadTemplate(const char* name);
+    // Sanitised, with its pictures pointing at local files; `blogId` is the diary that
+    // shows them (kShownByPost for a mini-diary post).
+    std::string SafeHtml(const std::string& html, int32_t blogId);
     std::vector<std::string> EarlierPhotos(const std::string& pagePath) const;
 
     const CArchivePaths& paths_;

@@ -68,18 +68,18 @@ def _comment(comment: Comment, photo_base: str) -> str:
         ("guest_name", comment.guest_name),
         ("user_name", comment.user_name),
         ("photo_name", comment.photo_name.replace(PHOTO_BASE, photo_base)),
-        ("comment_content", comment.content),
+        ("comment_content", comment.content.replace(PHOTO_BASE, photo_base)),
         ("comment_datetime", comment.time.text()),
-        ("reply_content", comment.reply_content),
+        ("reply_content", comment.reply_content.replace(PHOTO_BASE, photo_base)),
         ("reply_datetime", comment.reply_time.text() if comment.reply_time else ""),
     ])
 
 
-def _post(post: Post) -> str:
+def _post(post: Post, photo_base: str) -> str:
     return _element("Twitter", [
         ("id", post.post_id),
         ("character", post.character),
-        ("content", post.content),
+        ("content", post.content.replace(PHOTO_BASE, photo_base)),
         ("create_time", post.create_time.text()),
     ])
 
@@ -110,6 +110,6 @@ def list_answer(selection: Selection, photo_base: str, with_summary: bool = True
         lines.append(_summary(selection))
     lines += _list("BlogList", [_blog(d, photo_base) for d in selection.diaries])
     lines += _list("CommentList", [_comment(c, photo_base) for c in selection.comments])
-    lines += _list("TwitterList", [_post(p) for p in selection.posts])
+    lines += _list("TwitterList", [_post(p, photo_base) for p in selection.posts])
     lines.append("</Backup>")
     return _document(lines).encode("utf-8")

@@ -9,6 +9,7 @@ import threading
 from dataclasses import dataclass
 from datetime import date, datetime
 
+import hostile_family
 import sample_family
 import tester_family
 from records import Comment, Diary, Family, Post
@@ -55,9 +56,14 @@ class FamilyStore:
         self.reset()
 
     def reset(self) -> None:
-        families = {tester_family.TESTER_USER: tester_family.tester_family()}
-        children = {tester_family.TESTER_USER: _Child(
-            tester_family.TESTER_CHILD, tester_family.TESTER_BIRTH, tester_family.TESTER_SLUG)}
+        families = {tester_family.TESTER_USER: tester_family.tester_family(),
+                    hostile_family.HOSTILE_USER: hostile_family.hostile_family()}
+        children = {
+            tester_family.TESTER_USER: _Child(tester_family.TESTER_CHILD, tester_family.TESTER_BIRTH,
+                                              tester_family.TESTER_SLUG),
+            hostile_family.HOSTILE_USER: _Child(hostile_family.HOSTILE_CHILD, hostile_family.HOSTILE_BIRTH,
+                                                hostile_family.HOSTILE_SLUG),
+        }
         for profile in sample_family.demo_profiles(self._size):
             families[profile.user] = sample_family.generate(profile)
             children[profile.user] = _Child(profile.child, profile.birth, profile.slug)

@@ -1,8 +1,8 @@
 """Records of one family's blog as the service keeps them.
 
-Texts are Python str; the answers encode them. Diary contents and comment
-avatars may hold PHOTO_BASE, which is replaced by the address the client
-reached us on when an answer is built.
+Texts are Python str; the answers encode them. Diary, comment, reply and post
+contents and comment avatars may hold PHOTO_BASE, which is replaced by the
+address the client reached us on when an answer is built.
 """
 
 from dataclasses import dataclass, field
@@ -17,6 +17,12 @@ class Stamp:
 
     when: datetime
     millis: int | None = None
+
+    @classmethod
+    def parse(cls, text: str) -> "Stamp":
+        """A service time from "YYYY-MM-DD HH:MM:SS[.mmm]"."""
+        whole, _, fraction = text.partition(".")
+        return cls(datetime.strptime(whole, "%Y-%m-%d %H:%M:%S"), int(fraction) if fraction else None)
 
     def text(self) -> str:
         base = self.when.strftime("%Y-%m-%d %H:%M:%S")

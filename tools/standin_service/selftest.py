@@ -203,6 +203,8 @@ class StandinServiceTest(unittest.TestCase):
             ("tester", "test123", (120, 215, 319, "2008-06-01 12:00:00"), (0, 2, 0, 0)),
             ("tester", "test123", (120, 215, 319, "2008-09-01 07:50:00"), (0, 1, 0, 0)),
             ("tester", "test123", (120, 215, 319, "2009-01-01 00:00:00"), (0, 0, 0, 0)),
+            ("hostile", "hostile1", ZERO_MARKS, (5, 0, 8, 5)),
+            ("hostile", "hostile1", (403, 505, 603, "2009-04-05 19:00:00"), (2, 0, 3, 2)),
             ("xiaoyu", "nook2008", ZERO_MARKS, None),
             (CHINESE_USER, "doudou07", ZERO_MARKS, None),
         ]
@@ -493,6 +495,25 @@ class StandinServiceTest(unittest.TestCase):
         decoded = self.service.fetch(b"/photos/tester/110_4.jpg?size=l&v=2")
         self.assertEqual((decoded.status, decoded.header("Content-Type")), (200, "image/jpeg"))
         self.assertEqual(decoded.body[:2], b"\xff\xd8")
+
+    def test_hostile_family_shows_real_photos_in_every_kind_of_content(self) -> None:
+        blogs, comments, posts = listed(document(self.ask(LIST_PATH, "hostile", "hostile1")))
+        base = "http://127.0.0.1:%d/photos/hostile/" % self.service.port
+        fields = {
+            "diary 401": next(b.get("content") for b in blogs if b.get("blog_id") == "401"),
+            "comment 502": next(c.get("comment_content") for c in comments if c.get("comment_id") == "502"),
+            "reply 503": next(c.get("reply_content") for c in comments if c.get("comment_id") == "503"),
+            "post 603": next(p.get("content") for p in posts if p.get("id") == "603"),
+        }
+        for name, html in fields.items():
+            with self.subTest(name):
+                self.assertNotIn("{PHOTO_BASE}", html)
+                start = html.index('src="' + base) + len('src="')
+                address = html[start:html.index('"', start)]
+                photo = self.service.fetch(address[len("http://127.0.0.1:%d" % self.service.port):].encode("ascii"))
+                self.assertEqual((photo.status, photo.header("Content-Type")), (200, "image/jpeg"))
+        self.assertIn("<script>alert(1)</script>", fields["diary 401"])
+        self.assertIn('href="java&#115;cript:alert(1)"', next(p.get("content") for p in posts if p.get("id") == "602"))
 
 
 class OfflineTest(unittest.TestCase):

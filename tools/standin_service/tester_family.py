@@ -4,7 +4,7 @@ Small and fixed so that tests can name exact ids and values; every oddity the
 client has to cope with appears here at least once (see README.md).
 """
 
-from datetime import date, datetime
+from datetime import date
 
 from records import PHOTO_BASE, Comment, Diary, Family, Post, Stamp
 
@@ -19,10 +19,7 @@ TESTER_SLUG = "tester"
 TESTER_110_4_IN_HTML = "110_4.jpg?size=l&amp;v=2"
 
 
-def _t(text: str) -> Stamp:
-    """A service time from "YYYY-MM-DD HH:MM:SS[.mmm]"."""
-    whole, _, fraction = text.partition(".")
-    return Stamp(datetime.strptime(whole, "%Y-%m-%d %H:%M:%S"), int(fraction) if fraction else None)
+_t = Stamp.parse
 
 
 def _photo(name: str) -> str:

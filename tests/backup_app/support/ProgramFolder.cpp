@@ -9,12 +9,60 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace nook::test {
 
 namespace {
 
 bool WriteText(const std::string& path, const std::string& text) {
     return platform::WriteFileAtomically(path, text);
+}
+
+// One FindFirstFileW search, closed on destruction.
+class CFileSearch {
+  public:
+    // Not in the initialiser list: found_ is initialised after handle_ and would wipe the first match.
+    explicit CFileSearch(const std::string& pattern) {
+        handle_ = FindFirstFileW(platform::ToWide(pattern).c_str(), &found_);
+    }
+    ~CFileSearch() {
+        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+    }
+    CFileSearch(CFileSearch&& other) noexcept
+        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)), found_(other.found_) {}
+    CFileSearch& operator=(CFileSearch&& other) noexcept {
+        std::swap(handle_, other.handle_);
+        std::swap(found_, other.found_);
+        return *this;
+    }
+    CFileSearch(const CFileSearch&) = delete;
+    CFileSearch& operator=(const CFileSearch&) = delete;
+
+    bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Next() {
+        if (!FindNextFileW(handle_, &found_)) *this = CFileSearch();
+    }
+    std::string Name() const { return platform::FromWide(found_.cFileName); }
+    bool IsFolder() const { return (found_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+
+  private:
+    CFileSearch() = default;
+
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    WIN32_FIND_DATAW found_{};
+};
+
+void CollectFiles(const std::string& root, const std::string& relativeFolder, const std::string& pattern,
+                  std::vector<std::string>& files) {
+    for (CFileSearch search(root + relativeFolder + pattern); search.Found(); search.Next())
+        if (!search.IsFolder()) files.push_back(relativeFolder + search.Name());
+    for (CFileSearch search(root + relativeFolder + "*"); search.Found(); search.Next()) {
+        const std::string name = search.Name();
+        if (search.IsFolder() && name != "." && name != "..")
+            CollectFiles(root, relativeFolder + name + "\\", pattern, files);
+    }
 }
 
 } // namespace
@@ -85,6 +133,14 @@ int CProgramFolder::CountFiles(const std::string& relativeFolder) const {
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return count;
+}
+
+std::vector<std::string> CProgramFolder::Files(const std::string& relativeFolder,
+                                               const std::string& pattern) const {
+    std::vector<std::string> files;
+    CollectFiles(path_, relativeFolder + "\\", pattern, files);
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 } // namespace nook::test

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace nook::test {
 
@@ -36,6 +37,9 @@ public:
     bool Exists(const std::string& relativePath) const;
     // Files directly in a folder of the program folder.
     int CountFiles(const std::string& relativeFolder) const;
+    // Files matching `pattern` (as "*.html") in a folder of the program folder and every
+    // folder below it, relative to the program folder, sorted.
+    std::vector<std::string> Files(const std::string& relativeFolder, const std::string& pattern) const;
 
 private:
     std::string path_;
