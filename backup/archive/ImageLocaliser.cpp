@@ -14,6 +14,10 @@ bool IsWebAddress(const std::string& url) {
     return lower.compare(0, 7, "http://") == 0 || lower.compare(0, 8, "https://") == 0;
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 bool IsPlainExtension(const std::string& extension) {
     if (extension.size() < 2) return false;
     for (size_t i = 1; i < extension.size(); ++i) {
@@ -48,11 +52,16 @@ void CImageLocaliser::LocaliseImages(std::string& text, int32_t blogId, const st
     size_t found = 0;
     size_t from = 0;
     for (;;) {
-        size_t match = FindText(lower, "src=", from);
+        size_t match = FindText(lower, "src=\"", from);
         if (match == std::string::npos) return;
-        // The character after "src=" is taken as the opening quote, whatever it is.
+        // Only an attribute: "src=" in text or inside another value (alt="src=") is no
+        // address, and taking its quote would hide the real address after it.
+        if (match == 0 || !IsBlank(original[match - 1])) {
+            from = match + 1;
+            continue;
+        }
         size_t start = match + 5;
-        size_t quote = start < original.size() ? FindChar(original, '"', start) : std::string::npos;
+        size_t quote = FindChar(original, '"', start);
         if (quote == std::string::npos) {
             from = match + 1;
             continue;

@@ -27,8 +27,8 @@ class CImageLocaliser {
     // `photos` is not owned.
     explicit CImageLocaliser(CPhotoList& photos) : photos_(photos) {}
 
-    // Rewrites every "src=" address of `text` (found without regard to case, read from
-    // the character after "src=" up to the next double quote) that is an http or https
+    // Rewrites every double-quoted "src" attribute address of `text` (found without
+    // regard to case; the sanitiser writes every attribute so) that is an http or https
     // address once its entity references are decoded; other addresses stay as they are.
     // Every place the address stands in the text (links too) points at the local file.
     // `blogId` is noted as showing the photo, unless it is kShownByPost.
