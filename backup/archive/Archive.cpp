@@ -127,7 +127,7 @@ bool CArchive::WriteArchive(const std::string& userName) {
     const CArchivePaths paths(programDir_, userName);
     CImageLocaliser localiser(photos_);
     CPageRenderer renderer(paths, localiser, log_);
-    renderer.ReuseEarlierPhotos(state_.fullBackupPending);
+    renderer.KeepEarlierPages(state_.fullBackupPending);
     // The index files go into the user folder even when no page has created it yet.
     bool allWritten = MakeDirectoryPath(paths.UserFolder());
     allWritten = WriteDiaries(renderer, paths) && allWritten;

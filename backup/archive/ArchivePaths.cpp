@@ -17,6 +17,10 @@ std::string CArchivePaths::DiaryRecordPath(int32_t blogId) const {
     return userFolder_ + "Records\\" + std::to_string(blogId) + ".xml";
 }
 
+std::string CArchivePaths::EarlierBlogPagePath(ArchiveMonth month, int32_t blogId) const {
+    return MonthFolder(month) + std::to_string(blogId) + ".earlier.html";
+}
+
 std::string CArchivePaths::MonthPagePath(ArchiveMonth month) const {
     return MonthFolder(month) + "TwitterList.html";
 }

@@ -24,6 +24,8 @@ class CArchivePaths {
     std::string PhotoListPath() const { return userFolder_ + "PhotoList.xml"; }
     std::string ArchiveStatePath() const { return userFolder_ + "Archive.xml"; }
     std::string BlogPagePath(ArchiveMonth month, int32_t blogId) const;
+    // Where the page an earlier version rendered is kept when its diary is rendered anew.
+    std::string EarlierBlogPagePath(ArchiveMonth month, int32_t blogId) const;
     std::string MonthPagePath(ArchiveMonth month) const;
     // The photo folder, with a trailing backslash.
     std::string ImagesFolder() const { return userFolder_ + "Images\\"; }

@@ -47,9 +47,14 @@ std::vector<std::string> EarlierPhotoFiles(const std::string& pageText) {
         if (quote == std::string::npos) return files;
         from = quote + 1;
         const std::string_view value = std::string_view(pageText).substr(start, quote - start);
-        const size_t folder = FindText(std::string_view(lower).substr(start, quote - start), kPhotoFolderPart);
-        if (folder == std::string::npos || !IsAbsolutePath(value)) continue;
-        const std::string_view name = value.substr(folder + sizeof(kPhotoFolderPart) - 1);
+        std::string_view name;
+        if (value.compare(0, sizeof(kPagePhotoFolder) - 1, kPagePhotoFolder) == 0) {
+            name = value.substr(sizeof(kPagePhotoFolder) - 1);
+        } else {
+            const size_t folder = FindText(std::string_view(lower).substr(start, quote - start), kPhotoFolderPart);
+            if (folder == std::string::npos || !IsAbsolutePath(value)) continue;
+            name = value.substr(folder + sizeof(kPhotoFolderPart) - 1);
+        }
         if (IsPlainFileName(name)) files.emplace_back(name);
     }
 }

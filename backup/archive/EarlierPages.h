@@ -9,7 +9,8 @@
 namespace nook {
 
 // The names of the photo files the page's "src=" addresses name, in page order; only
-// absolute paths into a photo folder count, and only names that are one plain file name.
+// absolute paths into a photo folder and page-relative ones count, and only names that
+// are one plain file name.
 std::vector<std::string> EarlierPhotoFiles(const std::string& pageText);
 
 // Rewrites every absolute path into a photo folder to the page-relative form; true when

@@ -3,6 +3,7 @@
 #include "archive/MarkupText.h"
 #include "archive/SafeAddress.h"
 #include "archive/StyleFilter.h"
+#include "util/MbcsText.h"
 
 #include <initializer_list>
 
@@ -145,10 +146,7 @@ std::string Plain(std::string_view value) {
         ++begin;
     while (end > begin && static_cast<unsigned char>(view[end - 1]) <= 0x20)
         --end;
-    std::string plain = view.substr(begin, end - begin);
-    for (char& c : plain)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return plain;
+    return AsciiLower(std::string_view(view).substr(begin, end - begin));
 }
 
 bool IsNumber(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "archive/HtmlTokenizer.h"
 
+#include "util/MbcsText.h"
+
 namespace nook {
 
 namespace {
@@ -12,13 +14,6 @@ bool IsAsciiLetter(char c) {
 }
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerName(std::string_view name) {
-    std::string lower(name);
-    for (char& c : lower)
-        c = Lower(c);
-    return lower;
 }
 
 } // namespace
@@ -117,7 +112,7 @@ bool CHtmlTokenizer::ReadTag(HtmlToken& token, size_t nameBegin) {
     at_ = nameBegin;
     while (at_ < size && !IsHtmlBlank(html_[at_]) && html_[at_] != '/' && html_[at_] != '>')
         ++at_;
-    token.name = LowerName(html_.substr(nameBegin, at_ - nameBegin));
+    token.name = AsciiLower(html_.substr(nameBegin, at_ - nameBegin));
     token.attributes.clear();
     for (;;) {
         while (at_ < size && (IsHtmlBlank(html_[at_]) || html_[at_] == '/'))
@@ -132,7 +127,7 @@ bool CHtmlTokenizer::ReadTag(HtmlToken& token, size_t nameBegin) {
         while (at_ < size && !IsHtmlBlank(html_[at_]) && html_[at_] != '/' && html_[at_] != '>' &&
                html_[at_] != '=')
             ++at_;
-        HtmlAttribute attribute{LowerName(html_.substr(attributeBegin, at_ - attributeBegin)), {}};
+        HtmlAttribute attribute{AsciiLower(html_.substr(attributeBegin, at_ - attributeBegin)), {}};
         size_t next = at_;
         while (next < size && IsHtmlBlank(html_[next]))
             ++next;

@@ -72,9 +72,11 @@ bool CPageRenderer::RenderBlogPage(const BlogEntry& blog, const std::vector<cons
     const CodeName character = CharacterOf(blog.character);
     const CodeName mood = MoodOf(blog.mood);
     const CodeName weather = WeatherOf(blog.weather);
-    const std::string pagePath = paths_.BlogPagePath(ArchiveMonthOf(blog.createTime), blog.id);
+    const ArchiveMonth month = ArchiveMonthOf(blog.createTime);
+    std::vector<std::string> earlierPhotos;
+    if (keepEarlierPages_ && !KeepEarlierPage(month, blog.id, earlierPhotos)) return false;
     std::string content = SanitiseHtml(blog.content);
-    localiser_.LocaliseImages(content, blog.id, EarlierPhotos(pagePath));
+    localiser_.LocaliseImages(content, blog.id, earlierPhotos);
 
     ReplaceAll(page, "{BlogClass}", BlogClassName(blog.blogClass));
     ReplaceAll(page, "{CharacterIcon}", std::to_string(character.code));
@@ -93,17 +95,23 @@ bool CPageRenderer::RenderBlogPage(const BlogEntry& blog, const std::vector<cons
     ReplaceAll(page, "{IsEditorChoice}", blog.isEditorChoice ? kEditorChoiceSnippet : "");
     ReplaceAll(page, "{CommentList}", commentList);
 
-    return WritePageFile(pagePath, page);
+    return WritePageFile(paths_.BlogPagePath(month, blog.id), page);
 }
 
-std::vector<std::string> CPageRenderer::EarlierPhotos(const std::string& pagePath) const {
+bool CPageRenderer::KeepEarlierPage(ArchiveMonth month, int32_t blogId, std::vector<std::string>& photoFiles) {
+    const std::string keptPath = paths_.EarlierBlogPagePath(month, blogId);
     std::string page;
-    if (!reuseEarlierPhotos_ || !ReadTextFile(pagePath, page)) return {};
-    std::vector<std::string> files = EarlierPhotoFiles(page);
+    // A full backup tried again finds the page it replaced the first time already kept.
+    if (!ReadTextFile(keptPath, page)) {
+        if (!ReadTextFile(paths_.BlogPagePath(month, blogId), page)) return true;
+        RelativisePhotoPaths(page);
+        if (!WritePageFile(keptPath, page)) return false;
+    }
+    photoFiles = EarlierPhotoFiles(page);
     // Only a photo that is really there is reused; the others are fetched again.
-    for (std::string& file : files)
+    for (std::string& file : photoFiles)
         if (!IsPhotoFileInPlace(paths_.ImagesFolder() + file)) file.clear();
-    return files;
+    return true;
 }
 
 bool CPageRenderer::RenderMonthPages(const TwitterIndex& twitters) {

@@ -38,9 +38,11 @@ class CPageRenderer {
     // local files in the photo list. False when the page could not be written.
     bool RenderBlogPage(const BlogEntry& blog, const std::vector<const CommentEntry*>& comments);
 
-    // For the one full backup of an archive whose pages predate the photo list: a photo
-    // the diary's old page already showed is taken from there instead of fetched again.
-    void ReuseEarlierPhotos(bool reuse) { reuseEarlierPhotos_ = reuse; }
+    // For the one full backup of an archive whose pages predate the records: before a
+    // diary's old page is replaced it is kept beside it, once, as "<id>.earlier.html"
+    // (photos named relative to it), since it may show comments the service no longer
+    // has; and a photo it showed is taken from there instead of fetched again.
+    void KeepEarlierPages(bool keep) { keepEarlierPages_ = keep; }
 
     // Writes every month page from the whole mini-diary index, oldest id first on each
     // page. False when a page could not be written.
@@ -51,12 +53,15 @@ class CPageRenderer {
     // Sanitised, with its pictures pointing at local files; `blogId` is the diary that
     // shows them (kShownByPost for a mini-diary post).
     std::string SafeHtml(const std::string& html, int32_t blogId);
-    std::vector<std::string> EarlierPhotos(const std::string& pagePath) const;
+    // Keeps the earlier page (when there is one and it is not kept yet) and gives the
+    // photo files it showed that are still in place, by position; false when it could
+    // not be kept.
+    bool KeepEarlierPage(ArchiveMonth month, int32_t blogId, std::vector<std::string>& photoFiles);
 
     const CArchivePaths& paths_;
     CImageLocaliser& localiser_;
     ILog* log_;
-    bool reuseEarlierPhotos_ = false;
+    bool keepEarlierPages_ = false;
 };
 
 // The fixed snippets of a diary page.

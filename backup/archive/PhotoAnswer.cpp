@@ -1,5 +1,7 @@
 #include "archive/PhotoAnswer.h"
 
+#include "util/MbcsText.h"
+
 #include <string>
 #include <utility>
 
@@ -7,26 +9,9 @@ namespace nook {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const char* blanks = " \t";
-    size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return std::string_view();
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
-    if (text.size() != lower.size()) return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lower[i]) return false;
-    }
-    return true;
-}
-
 // The media type alone: "Text/HTML; charset=gb2312" is HTML.
 bool IsHtmlType(std::string_view contentType) {
-    return EqualsIgnoringCase(Trimmed(contentType.substr(0, contentType.find(';'))), "text/html");
+    return AsciiLower(Trim(contentType.substr(0, contentType.find(';')))) == "text/html";
 }
 
 PhotoOutcome Failed(std::string error) {

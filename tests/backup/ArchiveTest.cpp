@@ -449,7 +449,8 @@ TEST(LoadArchive, OldArchiveGetsOneFullBackupThatKeepsItsPhotos) {
                                         "time=\"2008-09-01 08:00:00\" editorchoice=\"0\"/>\r\n</BlogList>\r\n"));
     ASSERT_TRUE(nook::MakeDirectoryPath(setup.UserPath("2008\\5")));
     ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath("2008\\5\\7.html"),
-                                              "<img src=\"" + oldImages + "old7.jpg\">"));
+                                              "<p>a comment the service has since lost</p>\r\n<img src=\"" +
+                                                  oldImages + "old7.jpg\">"));
     ASSERT_TRUE(nook::MakeDirectoryPath(setup.UserPath("2008\\9")));
     ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath("2008\\9\\50.html"),
                                               "<p>deleted</p>\r\n<img src=\"" + oldImages + "old50.jpg\">"));
@@ -481,6 +482,9 @@ TEST(LoadArchive, OldArchiveGetsOneFullBackupThatKeepsItsPhotos) {
     EXPECT_NE(ReadAll(setup.UserPath("2008\\5\\7.html")).find("src=\"../../Images/old7.jpg\""), std::string::npos);
     EXPECT_EQ(ReadAll(setup.UserPath("2008\\9\\50.html")), "<p>deleted</p>\r\n<img src=\"../../Images/old50.jpg\">");
     EXPECT_TRUE(platform::FileExists(setup.UserPath("Images\\old50.jpg")));
+    // What the old page showed is kept beside the new one, once.
+    const std::string kept = "<p>a comment the service has since lost</p>\r\n<img src=\"../../Images/old7.jpg\">";
+    EXPECT_EQ(ReadAll(setup.UserPath("2008\\5\\7.earlier.html")), kept);
 
     // A new run finds an archive like any other.
     CSettingsStore settings(setup.dir);

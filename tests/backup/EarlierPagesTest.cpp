@@ -10,8 +10,9 @@ TEST(EarlierPhotoFiles, NamesOnlyAbsolutePhotoFolderPathsInPageOrder) {
         "<a href=\"C:\\Nook\\mimi\\Images\\a.jpg\"><img src=\"C:\\Nook\\mimi\\Images\\a.jpg\"></a>"
         "<IMG SRC=\"d:\\\xb1\xa6\\x\\images\\B.JPG\">"
         "<img src=\"http://p/c.jpg\"><img src=\"\\\\server\\share\\Images\\c.png\">"
-        "<img src=\"C:\\Nook\\mimi\\Images\\..\\evil\\x.jpg\"><img src=\"Images\\relative.jpg\">";
-    EXPECT_EQ(nook::EarlierPhotoFiles(page), (std::vector<std::string>{"a.jpg", "B.JPG", "c.png"}));
+        "<img src=\"C:\\Nook\\mimi\\Images\\..\\evil\\x.jpg\"><img src=\"Images\\relative.jpg\">"
+        "<img src=\"../../Images/d.gif\"><img src=\"../../Images/../x.jpg\">";
+    EXPECT_EQ(nook::EarlierPhotoFiles(page), (std::vector<std::string>{"a.jpg", "B.JPG", "c.png", "d.gif"}));
 }
 
 TEST(RelativisePhotoPaths, RewritesAbsolutePhotoPathsOnly) {

@@ -170,13 +170,16 @@ TEST(RenderBlogPage, EarlierPhotosAreReusedOnlyWhenAskedAndPresent) {
             "<img src=\"" + oldImages + "old-a.jpg\"><img src=\"" + oldImages + "old-b.jpg\">"));
         BlogEntry blog = SampleBlog();
         blog.content = "<img src=\"http://p/a.jpg\"><img src=\"http://p/b.jpg\">";
-        setup.renderer.ReuseEarlierPhotos(reuse);
+        setup.renderer.KeepEarlierPages(reuse);
         setup.Render(blog);
         ASSERT_EQ(setup.photos.Entries().size(), 2u);
         EXPECT_EQ(setup.photos.Entries()[0].file == "Images\\old-a.jpg", reuse);
         EXPECT_EQ(setup.photos.Entries()[0].state == nook::PhotoState::Stored, reuse);
         EXPECT_EQ(setup.photos.Entries()[1].state, nook::PhotoState::Pending); // its file is gone
         EXPECT_NE(setup.photos.Entries()[1].file, "Images\\old-b.jpg");
+        // The old page stays beside the new one, portable too: it may show more.
+        EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\5\\7.earlier.html"),
+                  reuse ? "<img src=\"../../Images/old-a.jpg\"><img src=\"../../Images/old-b.jpg\">" : "");
     }
 }
 
