@@ -2,7 +2,7 @@
 
 #include "app/ArchivistCommandLineInfo.h"
 #include "dialogs/ArchivistDlg.h"
-#include "dialogs/UnattendedBackup.h"
+#include "dialogs/flow/UnattendedBackup.h"
 #include "res/resource.h"
 #include "util/ProgramDir.h"
 

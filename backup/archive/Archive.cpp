@@ -2,8 +2,8 @@
 
 #include "platform/Files.h"
 
-#include "app/SettingsStore.h"
-#include "app/UserName.h"
+#include "app/settings/SettingsStore.h"
+#include "app/settings/UserName.h"
 #include "archive/ArchivePaths.h"
 #include "archive/DiaryRecord.h"
 #include "archive/EarlierPages.h"

@@ -1,6 +1,6 @@
 #include "archive/IndexFiles.h"
 
-#include "app/DecimalText.h"
+#include "app/settings/DecimalText.h"
 #include "xml/XmlDocument.h"
 
 namespace nook {

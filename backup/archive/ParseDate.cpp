@@ -1,6 +1,6 @@
 #include "archive/ParseDate.h"
 
-#include "app/DecimalText.h"
+#include "app/settings/DecimalText.h"
 
 namespace nook {
 

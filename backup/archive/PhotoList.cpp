@@ -1,6 +1,6 @@
 #include "archive/PhotoList.h"
 
-#include "app/DecimalText.h"
+#include "app/settings/DecimalText.h"
 #include "archive/XmlFileWrite.h"
 #include "xml/XmlDocument.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "archive/ArchiveTree.h"
-#include "dialogs/TreeSelection.h"
+#include "dialogs/flow/TreeSelection.h"
 
 #include <windows.h>
 #include <commctrl.h>

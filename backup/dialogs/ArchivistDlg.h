@@ -13,12 +13,12 @@
 // Both workers are stopped before the window goes.
 #pragma once
 
-#include "app/LogFile.h"
-#include "app/SettingsStore.h"
+#include "archive/LogFile.h"
+#include "app/settings/SettingsStore.h"
 #include "archive/Archive.h"
-#include "dialogs/BackupResponse.h"
-#include "dialogs/BackupState.h"
-#include "dialogs/MainDialogControls.h"
+#include "dialogs/flow/BackupResponse.h"
+#include "dialogs/flow/BackupState.h"
+#include "dialogs/ArchivistDlgControls.h"
 #include "net/BackupServiceClient.h"
 #include "net/DownloadWorker.h"
 #include "skin/SkinDialog.h"
@@ -98,7 +98,7 @@ private:
     CLogFile log_;
     CArchive archive_; // uses settings_ and log_
     CDownloadWorker downloads_;
-    CMainDialogControls controls_;
+    CArchivistDlgControls controls_;
 
     // The login form: what the login window is preset with.
     std::string formUserName_;

@@ -1,8 +1,8 @@
 #include "dialogs/LoginDlg.h"
 
-#include "app/WebLinks.h"
+#include "dialogs/WebLinks.h"
 #include "dialogs/ControlColours.h"
-#include "dialogs/MainDialogTexts.h"
+#include "dialogs/flow/ArchivistDlgTexts.h"
 #include "framework/ShellOpen.h"
 #include "res/resource.h"
 #include "skin/NotifyDialog.h"

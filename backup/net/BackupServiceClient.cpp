@@ -1,4 +1,4 @@
-#include "BackupServiceClient.h"
+#include "net/BackupServiceClient.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "DownloadWorker.h"
+#include "net/DownloadWorker.h"
 
 #include "archive/PhotoAnswer.h"
 #include "platform/Files.h"

@@ -13,7 +13,7 @@
 #pragma once
 
 #include "net/HttpFileFetcher.h"
-#include "net/KernelHandle.h"
+#include "framework/KernelHandle.h"
 
 #include "archive/PhotoPass.h"
 

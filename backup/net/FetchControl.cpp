@@ -1,6 +1,6 @@
-#include "FetchControl.h"
+#include "net/FetchControl.h"
 
-#include "TransferSignal.h"
+#include "net/TransferSignal.h"
 
 #include <process.h>
 

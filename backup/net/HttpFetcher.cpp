@@ -1,7 +1,7 @@
-#include "HttpFetcher.h"
+#include "net/HttpFetcher.h"
 
-#include "InternetTransfer.h"
-#include "SessionCookie.h"
+#include "net/InternetTransfer.h"
+#include "net/SessionCookie.h"
 
 namespace nook {
 

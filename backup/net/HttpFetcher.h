@@ -7,7 +7,7 @@
 // while it is being destroyed calls Stop in its own destructor.
 #pragma once
 
-#include "FetchControl.h"
+#include "net/FetchControl.h"
 
 #include <string>
 

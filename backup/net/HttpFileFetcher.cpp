@@ -1,7 +1,7 @@
-#include "HttpFileFetcher.h"
+#include "net/HttpFileFetcher.h"
 
-#include "InternetTransfer.h"
-#include "PercentEncoding.h"
+#include "net/InternetTransfer.h"
+#include "net/PercentEncoding.h"
 #include "platform/Files.h"
 
 #include <cstdio>

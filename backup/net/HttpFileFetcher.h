@@ -7,7 +7,7 @@
 // is being destroyed calls Stop in its own destructor.
 #pragma once
 
-#include "FetchControl.h"
+#include "net/FetchControl.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "InternetTransfer.h"
+#include "net/InternetTransfer.h"
 
-#include "PercentEncoding.h"
+#include "net/PercentEncoding.h"
 #include "platform/win32/WideText.h"
 
 #include <cstdlib>

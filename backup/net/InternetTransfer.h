@@ -9,8 +9,8 @@
 // the body: both are failures here, or a photo would be stored empty or cut off.
 #pragma once
 
-#include "FetchControl.h"
-#include "TransferSignal.h"
+#include "net/FetchControl.h"
+#include "net/TransferSignal.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "PercentEncoding.h"
+#include "net/PercentEncoding.h"
 
 namespace nook {
 

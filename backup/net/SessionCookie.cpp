@@ -1,4 +1,4 @@
-#include "SessionCookie.h"
+#include "net/SessionCookie.h"
 
 namespace nook {
 

@@ -1,4 +1,4 @@
-#include "TransferSignal.h"
+#include "net/TransferSignal.h"
 
 #include <mutex>
 #include <unordered_map>

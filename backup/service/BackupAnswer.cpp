@@ -1,6 +1,6 @@
 #include "service/BackupAnswer.h"
 
-#include "app/DecimalText.h"
+#include "app/settings/DecimalText.h"
 #include "service/RecordElements.h"
 #include "util/MbcsText.h"
 #include "xml/XmlDocument.h"

@@ -1,6 +1,6 @@
 #include "service/RecordElements.h"
 
-#include "app/DecimalText.h"
+#include "app/settings/DecimalText.h"
 #include "service/BackupAnswer.h"
 
 namespace nook {

@@ -1,6 +1,6 @@
-#include "BitmapDialog.h"
+#include "skin/BitmapDialog.h"
 
-#include "BitmapRegion.h"
+#include "skin/BitmapRegion.h"
 #include "framework/GdiHandles.h"
 
 #include <windowsx.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ShapedBackground.h"
+#include "skin/ShapedBackground.h"
 #include "framework/Dialog.h"
 
 namespace nook {

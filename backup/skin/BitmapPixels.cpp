@@ -1,4 +1,4 @@
-#include "BitmapPixels.h"
+#include "skin/BitmapPixels.h"
 
 #include "framework/GdiHandles.h"
 

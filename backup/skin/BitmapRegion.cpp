@@ -2,9 +2,9 @@
 // to the system at most 2,000 rectangles per ExtCreateRegion call: larger region data is
 // refused by some systems, so the rectangles are turned into partial regions in batches
 // and united.
-#include "BitmapRegion.h"
+#include "skin/BitmapRegion.h"
 
-#include "BitmapPixels.h"
+#include "skin/BitmapPixels.h"
 #include "framework/GdiHandles.h"
 
 #include <algorithm>

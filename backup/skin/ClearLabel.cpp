@@ -1,6 +1,6 @@
-#include "ClearLabel.h"
+#include "skin/ClearLabel.h"
 
-#include "TransparentRepaint.h"
+#include "skin/TransparentRepaint.h"
 #include "framework/GdiHandles.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
-#include "ImageCopies.h"
+#include "skin/ImageCopies.h"
 
-#include "BitmapPixels.h"
+#include "skin/BitmapPixels.h"
 
 namespace nook {
 

@@ -1,6 +1,6 @@
-#include "LinkLabel.h"
+#include "skin/LinkLabel.h"
 
-#include "TransparentRepaint.h"
+#include "skin/TransparentRepaint.h"
 
 #include <vector>
 

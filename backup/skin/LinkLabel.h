@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tooltip.h"
+#include "skin/Tooltip.h"
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 #include "framework/WindowTimer.h"

@@ -1,4 +1,4 @@
-#include "MaskedImage.h"
+#include "skin/MaskedImage.h"
 
 namespace nook {
 

@@ -1,4 +1,4 @@
-#include "NotifyDialog.h"
+#include "skin/NotifyDialog.h"
 
 #include "res/resource.h"
 

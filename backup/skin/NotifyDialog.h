@@ -3,9 +3,9 @@
 // countdown that ends the dialog by itself.
 #pragma once
 
-#include "ClearLabel.h"
-#include "SkinButton.h"
-#include "TitledBitmapDialog.h"
+#include "skin/ClearLabel.h"
+#include "skin/SkinButton.h"
+#include "skin/TitledBitmapDialog.h"
 #include "framework/WindowTimer.h"
 
 #include <string>

@@ -1,6 +1,6 @@
-#include "ShapedBackground.h"
+#include "skin/ShapedBackground.h"
 
-#include "SkinColours.h"
+#include "skin/SkinColours.h"
 
 namespace nook {
 

@@ -1,4 +1,4 @@
-#include "SkinBitmap.h"
+#include "skin/SkinBitmap.h"
 
 namespace nook {
 

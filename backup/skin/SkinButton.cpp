@@ -1,6 +1,6 @@
-#include "SkinButton.h"
+#include "skin/SkinButton.h"
 
-#include "ImageCopies.h"
+#include "skin/ImageCopies.h"
 #include "framework/ShellOpen.h"
 #include "platform/win32/WideText.h"
 

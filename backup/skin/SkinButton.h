@@ -2,8 +2,8 @@
 // hover tracking or with a 3-D border, optionally a check box, a menu button or a link.
 #pragma once
 
-#include "MaskedImage.h"
-#include "Tooltip.h"
+#include "skin/MaskedImage.h"
+#include "skin/Tooltip.h"
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 

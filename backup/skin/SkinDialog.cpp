@@ -1,7 +1,7 @@
-#include "SkinDialog.h"
+#include "skin/SkinDialog.h"
 
-#include "BitmapRegion.h"
-#include "SkinColours.h"
+#include "skin/BitmapRegion.h"
+#include "skin/SkinColours.h"
 #include "framework/GdiHandles.h"
 #include "res/resource.h"
 

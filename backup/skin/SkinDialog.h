@@ -5,8 +5,8 @@
 // drawn it.
 #pragma once
 
-#include "ShapedBackground.h"
-#include "SkinBitmap.h"
+#include "skin/ShapedBackground.h"
+#include "skin/SkinBitmap.h"
 #include "framework/Dialog.h"
 
 namespace nook {

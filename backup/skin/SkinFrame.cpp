@@ -1,4 +1,4 @@
-#include "SkinFrame.h"
+#include "skin/SkinFrame.h"
 
 #include "framework/GdiHandles.h"
 

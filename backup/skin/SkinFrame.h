@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SkinBitmap.h"
+#include "skin/SkinBitmap.h"
 #include "framework/Window.h"
 
 namespace nook {

@@ -1,6 +1,6 @@
-#include "TitledBitmapDialog.h"
+#include "skin/TitledBitmapDialog.h"
 
-#include "SkinColours.h"
+#include "skin/SkinColours.h"
 #include "platform/win32/WideText.h"
 
 namespace nook {

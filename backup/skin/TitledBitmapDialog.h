@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BitmapDialog.h"
-#include "ClearLabel.h"
+#include "skin/BitmapDialog.h"
+#include "skin/ClearLabel.h"
 #include "framework/GdiHandles.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "Tooltip.h"
+#include "skin/Tooltip.h"
 
 #include "platform/win32/WideText.h"
 

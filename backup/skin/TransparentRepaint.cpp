@@ -1,4 +1,4 @@
-#include "TransparentRepaint.h"
+#include "skin/TransparentRepaint.h"
 
 namespace nook {
 

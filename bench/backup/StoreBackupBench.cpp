@@ -11,8 +11,8 @@
 // Every folder is removed only when all is measured: a file system that holds back the
 // numbers of recently deleted files for a while (ext4 without a journal) would otherwise
 // make each run pay for the files the run before it deleted, a cost no real backup has.
-#include "BackupAnswerGenerator.h"
-#include "app/SettingsStore.h"
+#include "bench/common/BackupAnswerGenerator.h"
+#include "app/settings/SettingsStore.h"
 #include "archive/Archive.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Diary texts are made of common Chinese characters and punctuation, with the HTML of
 // the service's editor (paragraphs, line breaks, bold, images) escaped into the
 // attribute. Diaries run from 2 to 8 KB, most of them short.
-#include "BackupAnswerGenerator.h"
+#include "bench/common/BackupAnswerGenerator.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -6,7 +6,7 @@
 // Both parsers get the same code page 936 bytes (pugixml reads them as UTF-8 without
 // checking, which is safe: no trail byte of code page 936 is markup). The ratios at the
 // end are pugixml's time over ours: 1.0 means as fast as pugixml.
-#include "BackupAnswerGenerator.h"
+#include "bench/common/BackupAnswerGenerator.h"
 #include "xml/XmlDocument.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "platform/Files.h"
 
-#include "NativePath.h"
+#include "platform/posix/NativePath.h"
 
 #include <cerrno>
 #include <cstring>

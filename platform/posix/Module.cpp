@@ -1,6 +1,6 @@
 #include "platform/Module.h"
 
-#include "NativePath.h"
+#include "platform/posix/NativePath.h"
 
 #include <dlfcn.h>
 #include <limits.h>

@@ -1,4 +1,4 @@
-#include "NativePath.h"
+#include "platform/posix/NativePath.h"
 
 #include "platform/CodePage.h"
 

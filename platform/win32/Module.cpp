@@ -1,6 +1,6 @@
 #include "platform/Module.h"
 
-#include "WideText.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 

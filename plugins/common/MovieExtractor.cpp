@@ -1,6 +1,6 @@
-#include "MovieExtractor.h"
+#include "common/MovieExtractor.h"
 
-#include "MovieDataPath.h"
+#include "common/translator/MovieDataPath.h"
 #include "platform/Module.h"
 #include "platform/win32/WideText.h"
 #include "util/DirectoryPath.h"

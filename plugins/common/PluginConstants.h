@@ -2,7 +2,7 @@
 // defines kThisPlugin; the exports and the translator are shared.
 #pragma once
 
-#include "ConfigSchema.h"
+#include "common/translator/ConfigSchema.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // SS_Glass: pictures behind window panes.
-#include "PluginConstants.h"
-#include "PluginResource.h"
+#include "common/PluginConstants.h"
+#include "glass/PluginResource.h"
 
 namespace nook {
 

@@ -1,6 +1,6 @@
 // SS_Lullaby: photo album with a lullaby.
-#include "PluginConstants.h"
-#include "PluginResource.h"
+#include "common/PluginConstants.h"
+#include "lullaby/PluginResource.h"
 
 namespace nook {
 

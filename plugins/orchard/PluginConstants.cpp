@@ -1,6 +1,6 @@
 // SS_Orchard: photo album in the orchard.
-#include "PluginConstants.h"
-#include "PluginResource.h"
+#include "common/PluginConstants.h"
+#include "orchard/PluginResource.h"
 
 namespace nook {
 

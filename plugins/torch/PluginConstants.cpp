@@ -1,6 +1,6 @@
 // SS_Torch: one picture by lamplight.
-#include "PluginConstants.h"
-#include "PluginResource.h"
+#include "common/PluginConstants.h"
+#include "torch/PluginResource.h"
 
 namespace nook {
 

@@ -1,10 +1,10 @@
-#include "SaverApp.h"
+#include "app/SaverApp.h"
 
-#include "PlayerDialog.h"
-#include "SaverCommandLine.h"
-#include "SaverResource.h"
-#include "SaverStart.h"
-#include "SuiteHandOver.h"
+#include "player/PlayerDialog.h"
+#include "app/SaverCommandLine.h"
+#include "res/SaverResource.h"
+#include "core/SaverStart.h"
+#include "app/SuiteHandOver.h"
 #include "util/ProgramDir.h"
 
 #include <commctrl.h>

@@ -3,7 +3,7 @@
 // is destroyed. The plug-in libraries stay loaded until exit.
 #pragma once
 
-#include "PluginRegistry.h"
+#include "registry/PluginRegistry.h"
 #include "framework/Application.h"
 
 namespace nook {

@@ -1,4 +1,4 @@
-#include "SaverCommandLine.h"
+#include "app/SaverCommandLine.h"
 
 namespace nook {
 

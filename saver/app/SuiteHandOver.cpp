@@ -1,6 +1,6 @@
-#include "SuiteHandOver.h"
+#include "app/SuiteHandOver.h"
 
-#include "SuiteProgram.h"
+#include "core/SuiteProgram.h"
 #include "framework/Window.h"
 #include "platform/Module.h"
 #include "platform/win32/WideText.h"

@@ -1,6 +1,6 @@
-#include "MovieAddress.h"
+#include "core/MovieAddress.h"
 
-#include "SaverFiles.h"
+#include "core/SaverFiles.h"
 #include "util/MbcsText.h"
 
 namespace nook {

@@ -2,7 +2,7 @@
 // the movies read. Nothing is escaped; the parts are used as they are.
 #pragma once
 
-#include "MovieSettings.h"
+#include "core/MovieSettings.h"
 
 #include <string>
 

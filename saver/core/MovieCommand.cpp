@@ -1,4 +1,4 @@
-#include "MovieCommand.h"
+#include "core/MovieCommand.h"
 
 #include "platform/CodePage.h"
 #include "util/MbcsText.h"

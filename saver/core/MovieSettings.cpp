@@ -1,6 +1,6 @@
-#include "MovieSettings.h"
+#include "core/MovieSettings.h"
 
-#include "LeadingNumber.h"
+#include "core/LeadingNumber.h"
 #include "util/MbcsText.h"
 #include "xml/XmlDocument.h"
 

@@ -1,6 +1,6 @@
-#include "SaverStart.h"
+#include "core/SaverStart.h"
 
-#include "LeadingNumber.h"
+#include "core/LeadingNumber.h"
 
 namespace nook {
 

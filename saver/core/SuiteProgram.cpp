@@ -1,4 +1,4 @@
-#include "SuiteProgram.h"
+#include "core/SuiteProgram.h"
 
 #include "util/MbcsText.h"
 

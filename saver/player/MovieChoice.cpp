@@ -1,6 +1,6 @@
-#include "MovieChoice.h"
+#include "player/MovieChoice.h"
 
-#include "PluginRegistry.h"
+#include "registry/PluginRegistry.h"
 
 namespace nook {
 

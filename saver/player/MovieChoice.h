@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MovieAddress.h"
-#include "MovieSettings.h"
+#include "core/MovieAddress.h"
+#include "core/MovieSettings.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "MovieStage.h"
+#include "player/MovieStage.h"
 
-#include "MovieAddress.h"
+#include "core/MovieAddress.h"
 #include "platform/win32/WideText.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 // click or a mouse movement of more than a few pixels.
 #pragma once
 
-#include "MovieControl.h"
+#include "player/MovieControl.h"
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 #include "framework/WindowTimer.h"

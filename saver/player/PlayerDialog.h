@@ -4,7 +4,7 @@
 // destroyed; destroying it ends the program.
 #pragma once
 
-#include "MovieControl.h"
+#include "player/MovieControl.h"
 #include "framework/Dialog.h"
 
 #include <memory>

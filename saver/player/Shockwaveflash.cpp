@@ -1,4 +1,4 @@
-#include "Shockwaveflash.h"
+#include "player/Shockwaveflash.h"
 
 namespace nook {
 

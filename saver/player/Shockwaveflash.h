@@ -1,7 +1,7 @@
 // The Flash player ActiveX control, through its automation interface.
 #pragma once
 
-#include "MovieControl.h"
+#include "player/MovieControl.h"
 #include "framework/ActiveXHost.h"
 
 namespace nook {

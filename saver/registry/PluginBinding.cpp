@@ -1,4 +1,4 @@
-#include "PluginBinding.h"
+#include "registry/PluginBinding.h"
 
 #include "platform/win32/WideText.h"
 

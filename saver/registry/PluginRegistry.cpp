@@ -1,7 +1,7 @@
-#include "PluginRegistry.h"
+#include "registry/PluginRegistry.h"
 
-#include "LeadingNumber.h"
-#include "SaverFiles.h"
+#include "core/LeadingNumber.h"
+#include "core/SaverFiles.h"
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"
 #include "util/MbcsText.h"

@@ -3,8 +3,8 @@
 // its movie data file lands in that folder too.
 #pragma once
 
-#include "PluginBinding.h"
-#include "PluginEntry.h"
+#include "registry/PluginBinding.h"
+#include "registry/PluginEntry.h"
 
 #include <cstdint>
 #include <map>

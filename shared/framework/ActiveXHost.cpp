@@ -1,4 +1,4 @@
-#include "ActiveXHost.h"
+#include "framework/ActiveXHost.h"
 
 namespace nook {
 

@@ -3,9 +3,9 @@
 // moves, shows and hides the control like any other control.
 #pragma once
 
-#include "ControlSite.h"
-#include "Variant.h"
-#include "Window.h"
+#include "framework/ControlSite.h"
+#include "framework/Variant.h"
+#include "framework/Window.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "Application.h"
+#include "framework/Application.h"
 
-#include "OleSession.h"
-#include "SocketsStartup.h"
-#include "Window.h"
+#include "framework/OleSession.h"
+#include "framework/SocketsStartup.h"
+#include "framework/Window.h"
 
 namespace nook {
 

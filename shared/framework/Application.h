@@ -1,7 +1,7 @@
 // The application object: start-up, the main window and the message loop.
 #pragma once
 
-#include "CommandLineInfo.h"
+#include "framework/CommandLineInfo.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "DataExchange.h"
+#include "framework/DataExchange.h"
 
 #include "platform/win32/WideText.h"
 

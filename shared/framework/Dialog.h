@@ -6,8 +6,8 @@
 // so results are plain window-procedure results.
 #pragma once
 
-#include "DataExchange.h"
-#include "Window.h"
+#include "framework/DataExchange.h"
+#include "framework/Window.h"
 
 namespace nook {
 

@@ -1,4 +1,4 @@
-#include "OleSession.h"
+#include "framework/OleSession.h"
 
 #include <ole2.h>
 

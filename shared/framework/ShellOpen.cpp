@@ -1,4 +1,4 @@
-#include "ShellOpen.h"
+#include "framework/ShellOpen.h"
 
 #include "platform/win32/WideText.h"
 

@@ -1,4 +1,4 @@
-#include "SocketsStartup.h"
+#include "framework/SocketsStartup.h"
 
 #include <winsock2.h>
 

@@ -1,4 +1,4 @@
-#include "Variant.h"
+#include "framework/Variant.h"
 
 #include "platform/win32/WideText.h"
 

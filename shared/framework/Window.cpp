@@ -1,6 +1,6 @@
-#include "Window.h"
+#include "framework/Window.h"
 
-#include "Application.h"
+#include "framework/Application.h"
 #include "platform/win32/WideText.h"
 
 #include <vector>

@@ -1,4 +1,4 @@
-#include "WindowTimer.h"
+#include "framework/WindowTimer.h"
 
 namespace nook {
 

@@ -1,4 +1,4 @@
-#include "Md5.h"
+#include "md5/Md5.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "RefString.h"
+#include "string/RefString.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "CommandLineParams.h"
+#include "util/CommandLineParams.h"
 
 namespace nook {
 

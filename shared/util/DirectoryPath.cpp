@@ -1,6 +1,6 @@
-#include "DirectoryPath.h"
+#include "util/DirectoryPath.h"
 
-#include "MbcsText.h"
+#include "util/MbcsText.h"
 #include "platform/Files.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "MbcsText.h"
+#include "util/MbcsText.h"
 
 #include "platform/CodePage.h"
 

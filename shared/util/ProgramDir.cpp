@@ -1,6 +1,6 @@
-#include "ProgramDir.h"
+#include "util/ProgramDir.h"
 
-#include "MbcsText.h"
+#include "util/MbcsText.h"
 #include "platform/Module.h"
 
 namespace nook {

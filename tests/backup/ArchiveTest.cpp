@@ -1,8 +1,8 @@
 #include "archive/Archive.h"
 
-#include "ArchiveTestSupport.h"
-#include "TestPaths.h"
-#include "app/SettingsStore.h"
+#include "tests/backup/ArchiveTestSupport.h"
+#include "tests/support/TestPaths.h"
+#include "app/settings/SettingsStore.h"
 #include "archive/ParseDate.h"
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"

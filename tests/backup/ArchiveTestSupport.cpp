@@ -1,6 +1,6 @@
-#include "ArchiveTestSupport.h"
+#include "tests/backup/ArchiveTestSupport.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>

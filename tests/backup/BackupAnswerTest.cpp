@@ -1,6 +1,6 @@
 #include "service/BackupAnswer.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "archive/DiaryRecord.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "archive/PageRenderer.h"
 
-#include "ArchiveTestSupport.h"
-#include "TestPaths.h"
+#include "tests/backup/ArchiveTestSupport.h"
+#include "tests/support/TestPaths.h"
 #include "archive/ImageLocaliser.h"
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"

@@ -2,7 +2,7 @@
 // against the photo folder, and what a pass records as it goes.
 #include "archive/PhotoList.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "archive/PhotoPassRecorder.h"
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"

@@ -1,6 +1,6 @@
-#include "app/SettingsStore.h"
+#include "app/settings/SettingsStore.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/UserName.h"
+#include "app/settings/UserName.h"
 
 #include <gtest/gtest.h>
 

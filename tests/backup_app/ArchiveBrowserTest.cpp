@@ -1,9 +1,9 @@
 // The archive tree of the main dialog on a prepared archive: its items, what selecting
 // each kind of item shows, and the previous and next page buttons.
-#include "MainDialogSession.h"
-#include "ProgramFolder.h"
-#include "TestText.h"
-#include "UiWaits.h"
+#include "tests/backup_app/support/ArchivistDlgSession.h"
+#include "tests/backup_app/support/ProgramFolder.h"
+#include "tests/backup_app/support/TestText.h"
+#include "tests/backup_app/support/UiWaits.h"
 #include "platform/win32/WideText.h"
 #include "res/resource.h"
 
@@ -74,7 +74,7 @@ protected:
     std::string Status() const { return ControlText(main_, IDC_STATUS); }
 
     CProgramFolder folder_{""};
-    std::optional<CMainDialogSession> session_;
+    std::optional<CArchivistDlgSession> session_;
     HWND main_ = nullptr;
     HWND tree_ = nullptr;
 };

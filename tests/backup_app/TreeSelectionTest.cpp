@@ -1,7 +1,7 @@
 // What selecting an item of the archive tree shows, and the archive's count texts.
-#include "TestPaths.h"
-#include "TestText.h"
-#include "dialogs/TreeSelection.h"
+#include "tests/support/TestPaths.h"
+#include "tests/backup_app/support/TestText.h"
+#include "dialogs/flow/TreeSelection.h"
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"
 

@@ -1,4 +1,4 @@
-#include "TestDialogs.h"
+#include "tests/framework/TestDialogs.h"
 #include "framework/ActiveXHost.h"
 #include "framework/Dialog.h"
 #include "framework/OleSession.h"

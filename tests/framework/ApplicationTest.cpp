@@ -1,4 +1,4 @@
-#include "TestDialogs.h"
+#include "tests/framework/TestDialogs.h"
 #include "framework/Application.h"
 #include "framework/Dialog.h"
 

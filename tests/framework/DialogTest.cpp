@@ -1,4 +1,4 @@
-#include "TestDialogs.h"
+#include "tests/framework/TestDialogs.h"
 #include "framework/Dialog.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // libFuzzer target for the plug-ins' configuration translator, the path SS_ParseXML
 // takes: the input is the configuration file's bytes, written to a scratch file and
 // translated, in place, with each plug-in's schema in turn. Sanitizers only.
-#include "ConfigTranslator.h"
-#include "ScratchFolder.h"
+#include "common/translator/ConfigTranslator.h"
+#include "tests/fuzz/ScratchFolder.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "HtmlSafetyCheck.h"
+#include "tests/fuzz/HtmlSafetyCheck.h"
 
 #include "xml/XmlDocument.h"
 

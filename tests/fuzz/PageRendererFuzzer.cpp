@@ -11,7 +11,7 @@
 // weather code (signed), one of flags (1 memory, 2 editor's choice), one each of comment
 // and read count; then title, diary content, comment content, reply content and post
 // content, separated by NUL bytes.
-#include "ScratchFolder.h"
+#include "tests/fuzz/ScratchFolder.h"
 #include "archive/ArchivePaths.h"
 #include "archive/ImageLocaliser.h"
 #include "archive/PageRenderer.h"

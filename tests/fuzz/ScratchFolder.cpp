@@ -1,4 +1,4 @@
-#include "ScratchFolder.h"
+#include "tests/fuzz/ScratchFolder.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // fresh parse of it does; a value written must read back. Any difference aborts.
 //
 // Input: two bytes give the document's length, then the document, then the operations.
-#include "XmlIndexCheck.h"
+#include "tests/xml/XmlIndexCheck.h"
 #include "xml/XmlDocument.h"
 
 #include <cstdint>

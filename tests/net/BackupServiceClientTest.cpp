@@ -3,7 +3,7 @@
 // one answer goes with the next request.
 #include "net/BackupServiceClient.h"
 
-#include "StandinService.h"
+#include "tests/net/support/StandinService.h"
 #include "md5/Md5.h"
 #include "platform/CodePage.h"
 

@@ -3,8 +3,8 @@
 // behind.
 #include "net/HttpFetcher.h"
 
-#include "ProcessCounts.h"
-#include "StandinService.h"
+#include "tests/net/support/ProcessCounts.h"
+#include "tests/net/support/StandinService.h"
 #include "platform/Uuid.h"
 
 #include <gmock/gmock.h>

@@ -2,8 +2,8 @@
 // it leaves, the address it sends, and stopping.
 #include "net/HttpFileFetcher.h"
 
-#include "StandinService.h"
-#include "TestPaths.h"
+#include "tests/net/support/StandinService.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 #include "platform/Uuid.h"
 

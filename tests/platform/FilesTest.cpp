@@ -1,6 +1,6 @@
 #include "platform/Files.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The plug-ins' configuration translator: which addresses each schema finds, what the
 // configuration file looks like afterwards, and the download list it returns.
-#include "ConfigTranslator.h"
+#include "common/translator/ConfigTranslator.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 #include "xml/XmlDocument.h"
 

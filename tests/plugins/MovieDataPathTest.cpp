@@ -1,4 +1,4 @@
-#include "MovieDataPath.h"
+#include "common/translator/MovieDataPath.h"
 
 #include <gtest/gtest.h>
 

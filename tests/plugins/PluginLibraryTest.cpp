@@ -1,6 +1,6 @@
 // The plug-in libraries as the screen saver and the configuration program see them:
 // loaded by file name, entry points bound by plain name, strings by value.
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 #include "platform/Uuid.h"
 #include "platform/win32/WideText.h"

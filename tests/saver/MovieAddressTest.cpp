@@ -1,6 +1,6 @@
 // Movie addresses: the view parameter, and the movie's file name as the stand-in stage
 // shows it.
-#include "MovieAddress.h"
+#include "core/MovieAddress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The address the player gives the movie control, from "SSConfig.XML" and the
 // registry: the configured plug-in, the type-2 stand-in, or the placeholder movie.
-#include "MovieChoice.h"
+#include "player/MovieChoice.h"
 
-#include "PluginRegistry.h"
-#include "SaverTestFiles.h"
-#include "TestPaths.h"
+#include "registry/PluginRegistry.h"
+#include "tests/saver/SaverTestFiles.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The commands a movie sends: one closes the player, the rest become configuration.
-#include "MovieCommand.h"
+#include "core/MovieCommand.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "MovieSettings.h"
+#include "core/MovieSettings.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>

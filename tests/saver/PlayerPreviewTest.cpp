@@ -1,13 +1,13 @@
 // The player window in a preview, hosted by this test program so that the stage's
 // drawing is on the screen (Wine shows no child window of another process). Its
 // screenshot lands beside this test program.
-#include "PlayerDialog.h"
-#include "PluginRegistry.h"
-#include "SaverProcess.h"
-#include "SaverTestFiles.h"
-#include "ScreenCapture.h"
-#include "StandInWindow.h"
-#include "TestPaths.h"
+#include "player/PlayerDialog.h"
+#include "registry/PluginRegistry.h"
+#include "tests/saver/SaverProcess.h"
+#include "tests/saver/SaverTestFiles.h"
+#include "tests/saver/ScreenCapture.h"
+#include "tests/saver/StandInWindow.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>

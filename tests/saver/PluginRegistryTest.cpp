@@ -1,9 +1,9 @@
 // The plug-in registry: which "screensaver" elements become entries, which libraries
 // get loaded, and where they are loaded from.
-#include "PluginRegistry.h"
+#include "registry/PluginRegistry.h"
 
-#include "SaverTestFiles.h"
-#include "TestPaths.h"
+#include "tests/saver/SaverTestFiles.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 #include "platform/win32/WideText.h"
 

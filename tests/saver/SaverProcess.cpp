@@ -1,4 +1,4 @@
-#include "SaverProcess.h"
+#include "tests/saver/SaverProcess.h"
 
 #include "platform/win32/WideText.h"
 

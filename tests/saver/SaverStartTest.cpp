@@ -1,6 +1,6 @@
 // The start mode from a command line, split into words as the framework does.
-#include "SaverCommandLine.h"
-#include "SaverStart.h"
+#include "app/SaverCommandLine.h"
+#include "core/SaverStart.h"
 
 #include <gtest/gtest.h>
 

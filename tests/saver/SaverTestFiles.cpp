@@ -1,4 +1,4 @@
-#include "SaverTestFiles.h"
+#include "tests/saver/SaverTestFiles.h"
 
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"

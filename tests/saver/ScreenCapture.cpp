@@ -1,4 +1,4 @@
-#include "ScreenCapture.h"
+#include "tests/saver/ScreenCapture.h"
 
 #include "platform/Files.h"
 

@@ -1,4 +1,4 @@
-#include "StandInWindow.h"
+#include "tests/saver/StandInWindow.h"
 
 namespace nook::test {
 

@@ -1,4 +1,4 @@
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
 #include "framework/GdiHandles.h"
 #include "skin/ImageCopies.h"
 

@@ -1,5 +1,5 @@
-#include "SkinTestMenu.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestMenu.h"
+#include "tests/skin/SkinTestSupport.h"
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
 #include "res/resource.h"

@@ -1,4 +1,4 @@
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
 #include "framework/GdiHandles.h"
 #include "res/resource.h"
 #include "skin/BitmapPixels.h"

@@ -1,6 +1,6 @@
 // The skin at work: a dialog laid out like the program's main window, with its frame,
 // buttons, panel frames, tree and status line, saved as a screenshot; and the labels.
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
 #include "res/resource.h"

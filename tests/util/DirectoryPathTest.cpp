@@ -1,7 +1,7 @@
 #include "util/DirectoryPath.h"
 #include "util/ProgramDir.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
 

@@ -1,5 +1,5 @@
-#include "XmlIndexCheck.h"
-#include "XmlTestBuild.h"
+#include "tests/xml/XmlIndexCheck.h"
+#include "tests/xml/XmlTestBuild.h"
 #include "xml/XmlDocument.h"
 
 #include <gtest/gtest.h>

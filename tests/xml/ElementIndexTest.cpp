@@ -1,4 +1,4 @@
-#include "XmlTestBuild.h"
+#include "tests/xml/XmlTestBuild.h"
 #include "xml/ElementIndex.h"
 #include "xml/XmlDocument.h"
 

@@ -1,5 +1,5 @@
-#include "TestPaths.h"
-#include "XmlTestBuild.h"
+#include "tests/support/TestPaths.h"
+#include "tests/xml/XmlTestBuild.h"
 #include "platform/Files.h"
 #include "xml/XmlDocument.h"
 

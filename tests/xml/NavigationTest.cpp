@@ -1,4 +1,4 @@
-#include "XmlTestBuild.h"
+#include "tests/xml/XmlTestBuild.h"
 #include "xml/XmlDocument.h"
 
 #include <gtest/gtest.h>

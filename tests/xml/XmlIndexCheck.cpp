@@ -1,4 +1,4 @@
-#include "XmlIndexCheck.h"
+#include "tests/xml/XmlIndexCheck.h"
 
 #include <utility>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "ProgramFolder.h"
+#include "tests/backup_app/support/ProgramFolder.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "md5/Md5.h"
 #include "platform/Files.h"
 #include "platform/win32/WideText.h"

@@ -1,4 +1,4 @@
-#include "ProgramProcess.h"
+#include "tests/backup_app/support/ProgramProcess.h"
 
 #include "platform/Files.h"
 #include "platform/win32/WideText.h"

@@ -1,6 +1,6 @@
-#include "Standin.h"
+#include "tests/backup_app/support/Standin.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "platform/win32/WideText.h"
 
 #include <gtest/gtest.h>

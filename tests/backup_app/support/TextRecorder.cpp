@@ -1,4 +1,4 @@
-#include "TextRecorder.h"
+#include "tests/backup_app/support/TextRecorder.h"
 
 #include "platform/win32/WideText.h"
 

@@ -1,4 +1,4 @@
-#include "UiThread.h"
+#include "tests/backup_app/support/UiThread.h"
 
 #include "framework/OleSession.h"
 

@@ -1,4 +1,4 @@
-#include "UiWaits.h"
+#include "tests/backup_app/support/UiWaits.h"
 
 #include "platform/win32/WideText.h"
 

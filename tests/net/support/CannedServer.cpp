@@ -1,4 +1,4 @@
-#include "CannedServer.h"
+#include "tests/net/support/CannedServer.h"
 
 // Winsock 2 before windows.h, which would bring the old winsock.h.
 #include <winsock2.h>

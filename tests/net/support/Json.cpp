@@ -1,4 +1,4 @@
-#include "Json.h"
+#include "tests/net/support/Json.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "MessageWindow.h"
+#include "tests/net/support/MessageWindow.h"
 
 namespace nook::test {
 

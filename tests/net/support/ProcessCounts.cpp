@@ -1,4 +1,4 @@
-#include "ProcessCounts.h"
+#include "tests/net/support/ProcessCounts.h"
 
 #include <windows.h>
 #include <winternl.h>

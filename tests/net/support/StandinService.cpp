@@ -1,6 +1,6 @@
-#include "StandinService.h"
+#include "tests/net/support/StandinService.h"
 
-#include "TestPaths.h"
+#include "tests/support/TestPaths.h"
 #include "md5/Md5.h"
 #include "platform/win32/WideText.h"
 

@@ -2,7 +2,7 @@
 // what the tests ask of it besides the requests under test.
 #pragma once
 
-#include "Json.h"
+#include "tests/net/support/Json.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 // A plug-in whose library lacks its movie.
-#include "PluginConstants.h"
-#include "PluginResource.h"
+#include "common/PluginConstants.h"
+#include "nomovie/PluginResource.h"
 
 namespace nook {
 

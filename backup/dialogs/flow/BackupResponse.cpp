@@ -1,6 +1,6 @@
-#include "dialogs/BackupResponse.h"
+#include "dialogs/flow/BackupResponse.h"
 
-#include "dialogs/MainDialogTexts.h"
+#include "dialogs/flow/ArchivistDlgTexts.h"
 #include "service/BackupCodes.h"
 
 namespace nook {

@@ -1,11 +1,11 @@
 // The main dialog against the stand-in service, driven by messages from the test thread
 // while it runs on a user-interface thread of its own, as in the program.
-#include "MainDialogSession.h"
-#include "ProgramFolder.h"
-#include "Standin.h"
-#include "TestText.h"
-#include "TextRecorder.h"
-#include "UiWaits.h"
+#include "tests/backup_app/support/ArchivistDlgSession.h"
+#include "tests/backup_app/support/ProgramFolder.h"
+#include "tests/backup_app/support/Standin.h"
+#include "tests/backup_app/support/TestText.h"
+#include "tests/backup_app/support/TextRecorder.h"
+#include "tests/backup_app/support/UiWaits.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -76,9 +76,9 @@ CProgramFolder RememberedUser(const StoredUser& user) {
     return folder;
 }
 
-TEST(MainDialog, FirstStartWithoutSettingsAsksForLoginAndCancelLeavesOnlyLoginActive) {
+TEST(ArchivistDlg, FirstStartWithoutSettingsAsksForLoginAndCancelLeavesOnlyLoginActive) {
     CProgramFolder folder("");
-    CMainDialogSession session(folder);
+    CArchivistDlgSession session(folder);
     HWND login = session.WaitForLogin();
     ASSERT_NE(login, nullptr);
     EXPECT_EQ(ControlText(login, IDC_USER_NAME), "");
@@ -95,10 +95,10 @@ TEST(MainDialog, FirstStartWithoutSettingsAsksForLoginAndCancelLeavesOnlyLoginAc
     EXPECT_FALSE(folder.Exists("config.xml"));
 }
 
-TEST(MainDialog, RememberedCredentialsLogInAtOnceWithoutTheLoginWindow) {
+TEST(ArchivistDlg, RememberedCredentialsLogInAtOnceWithoutTheLoginWindow) {
     // Answered after three seconds, so the dialog is seen while it waits.
     CProgramFolder folder = RememberedUser({"fault_slow", "fault"});
-    CMainDialogSession session(folder);
+    CArchivistDlgSession session(folder);
     HWND main = session.Main();
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitForText(main, IDC_STATUS, Gbk(kLoggingIn), 2500)) << Status(main);
@@ -109,10 +109,10 @@ TEST(MainDialog, RememberedCredentialsLogInAtOnceWithoutTheLoginWindow) {
     EXPECT_TRUE(ShowsButtons(main, kReadyToBackUp));
 }
 
-TEST(MainDialog, BackupStoresPagesIndexesAndPhotosAdvancesTheMarksAndEndsAfterTheLastPhoto) {
+TEST(ArchivistDlg, BackupStoresPagesIndexesAndPhotosAdvancesTheMarksAndEndsAfterTheLastPhoto) {
     std::optional<CTextRecorder> recorder; // outlives nothing of the session it watches
     CProgramFolder folder = RememberedUser({"tester", "test123"});
-    CMainDialogSession session(folder);
+    CArchivistDlgSession session(folder);
     HWND main = session.Main();
     ASSERT_TRUE(WaitForText(main, IDC_STATUS, Gbk(kTesterCounts))) << Status(main);
     EXPECT_TRUE(ShowsButtons(main, kReadyToBackUp));
@@ -157,17 +157,17 @@ struct LoginFailureCase {
 
 void PrintTo(const LoginFailureCase& c, std::ostream* os) { *os << c.name; }
 
-class MainDialogLoginFailure : public ::testing::TestWithParam<LoginFailureCase> {};
+class ArchivistDlgLoginFailure : public ::testing::TestWithParam<LoginFailureCase> {};
 
-TEST_P(MainDialogLoginFailure, ShowsTheFailureAndOffersLoginAgain) {
+TEST_P(ArchivistDlgLoginFailure, ShowsTheFailureAndOffersLoginAgain) {
     CProgramFolder folder = RememberedUser(GetParam().user);
-    CMainDialogSession session(folder);
+    CArchivistDlgSession session(folder);
     HWND main = session.Main();
     ASSERT_TRUE(WaitForText(main, IDC_STATUS, Gbk(kLoginFailed))) << Status(main);
     EXPECT_TRUE(ShowsButtons(main, kLoggedOut));
 }
 
-INSTANTIATE_TEST_SUITE_P(Results, MainDialogLoginFailure,
+INSTANTIATE_TEST_SUITE_P(Results, ArchivistDlgLoginFailure,
                          ::testing::Values(LoginFailureCase{"RefusedPassword", {"tester", "wrong"}},
                                            LoginFailureCase{"HtmlErrorPage", {"fault_html", "fault"}}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -180,15 +180,15 @@ struct BackupFailureCase {
 
 void PrintTo(const BackupFailureCase& c, std::ostream* os) { *os << c.name; }
 
-class MainDialogBackupFailure : public ::testing::TestWithParam<BackupFailureCase> {};
+class ArchivistDlgBackupFailure : public ::testing::TestWithParam<BackupFailureCase> {};
 
-TEST_P(MainDialogBackupFailure, KeepsTheMarksAndOffersBackupAgain) {
+TEST_P(ArchivistDlgBackupFailure, KeepsTheMarksAndOffersBackupAgain) {
     const BackupFailureCase& c = GetParam();
     std::string answer;
     ASSERT_TRUE(StandinAdmin(std::string("/admin/fault?mode=") + c.mode + "&user=" + c.user + "&target=list", answer))
         << answer;
     CProgramFolder folder = RememberedUser({c.user, "fault"});
-    CMainDialogSession session(folder);
+    CArchivistDlgSession session(folder);
     HWND main = session.Main();
     ASSERT_TRUE(WaitForText(main, IDC_STATUS, Gbk(kTesterCounts))) << Status(main);
     PostClick(main, IDC_BACKUP);
@@ -198,14 +198,14 @@ TEST_P(MainDialogBackupFailure, KeepsTheMarksAndOffersBackupAgain) {
     EXPECT_FALSE(folder.Exists(std::string(c.user) + "\\BlogList.xml"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Results, MainDialogBackupFailure,
+INSTANTIATE_TEST_SUITE_P(Results, ArchivistDlgBackupFailure,
                          ::testing::Values(BackupFailureCase{"TransferFailed", "fault_chunked", "servererror"},
                                            BackupFailureCase{"Refused", "fault_close", "refuse"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MainDialog, CommandLineCredentialsLogInAndAreRememberedKeepingTheServiceHost) {
+TEST(ArchivistDlg, CommandLineCredentialsLogInAndAreRememberedKeepingTheServiceHost) {
     CProgramFolder folder(StandinHost());
-    CMainDialogSession session(folder, {"tester", PasswordDigest("tester", "test123")});
+    CArchivistDlgSession session(folder, {"tester", PasswordDigest("tester", "test123")});
     HWND main = session.Main();
     ASSERT_TRUE(WaitForText(main, IDC_STATUS, Gbk(kTesterCounts))) << Status(main);
     EXPECT_EQ(FindDialogWith(session.ThreadId(), IDC_USER_NAME), nullptr) << "the login window showed";
@@ -217,9 +217,9 @@ TEST(MainDialog, CommandLineCredentialsLogInAndAreRememberedKeepingTheServiceHos
     EXPECT_TRUE(Contains(config, "Url=\"" + StandinHost() + "\"")) << config;
 }
 
-TEST(MainDialog, LoginButtonLogsInANewUserAndStoresTheDigestNotThePassword) {
+TEST(ArchivistDlg, LoginButtonLogsInANewUserAndStoresTheDigestNotThePassword) {
     CProgramFolder folder(StandinHost());
-    CMainDialogSession session(folder);
+    CArchivistDlgSession session(folder);
     HWND login = session.WaitForLogin();
     ASSERT_NE(login, nullptr);
     PostClick(login, IDC_CLOSE);
@@ -239,10 +239,10 @@ TEST(MainDialog, LoginButtonLogsInANewUserAndStoresTheDigestNotThePassword) {
     EXPECT_FALSE(Contains(user, "test123")) << user;
 }
 
-TEST(MainDialog, UnusableUserNameIsRefusedWithItsReasonAndWritesNothing) {
+TEST(ArchivistDlg, UnusableUserNameIsRefusedWithItsReasonAndWritesNothing) {
     CProgramFolder folder(StandinHost());
     const std::string config = folder.Read("config.xml");
-    CMainDialogSession session(folder);
+    CArchivistDlgSession session(folder);
     HWND login = session.WaitForLogin();
     ASSERT_NE(login, nullptr);
     SetControlText(login, IDC_USER_NAME, "tester.");
@@ -257,9 +257,9 @@ TEST(MainDialog, UnusableUserNameIsRefusedWithItsReasonAndWritesNothing) {
     EXPECT_EQ(folder.Read("config.xml"), config);
 }
 
-TEST(MainDialog, ControlsWhoseStyleHasLowBitsAreDrawnOnWhite) {
+TEST(ArchivistDlg, ControlsWhoseStyleHasLowBitsAreDrawnOnWhite) {
     CProgramFolder folder("");
-    CMainDialogSession session(folder);
+    CArchivistDlgSession session(folder);
     HWND login = session.WaitForLogin();
     ASSERT_NE(login, nullptr);
     PostClick(login, IDC_CLOSE);
@@ -279,9 +279,9 @@ TEST(MainDialog, ControlsWhoseStyleHasLowBitsAreDrawnOnWhite) {
     EXPECT_NE(brushFor(IDC_TREE_FRAME), white);    // left-aligned
 }
 
-TEST(MainDialog, EnterAndEscapeDoNothingAndCloseAsksFirst) {
+TEST(ArchivistDlg, EnterAndEscapeDoNothingAndCloseAsksFirst) {
     CProgramFolder folder("");
-    CMainDialogSession session(folder);
+    CArchivistDlgSession session(folder);
     HWND login = session.WaitForLogin();
     ASSERT_NE(login, nullptr);
     PostClick(login, IDC_CLOSE);

@@ -1,4 +1,4 @@
-#include "dialogs/MainDialogTexts.h"
+#include "dialogs/flow/ArchivistDlgTexts.h"
 
 #include <cstdio>
 

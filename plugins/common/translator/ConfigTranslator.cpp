@@ -1,4 +1,4 @@
-#include "ConfigTranslator.h"
+#include "common/translator/ConfigTranslator.h"
 
 #include "md5/Md5.h"
 #include "util/MbcsText.h"

@@ -1,4 +1,4 @@
-#include "app/DecimalText.h"
+#include "app/settings/DecimalText.h"
 
 #include <limits>
 

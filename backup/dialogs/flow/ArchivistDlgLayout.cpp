@@ -1,4 +1,4 @@
-#include "dialogs/MainDialogLayout.h"
+#include "dialogs/flow/ArchivistDlgLayout.h"
 
 #include "res/resource.h"
 
@@ -26,7 +26,7 @@ constexpr int kProgressHeight = 14;
 
 } // namespace
 
-std::vector<ControlPlace> MainDialogLayout(int skinWidth, int skinHeight, bool maximised) {
+std::vector<ControlPlace> ArchivistDlgLayout(int skinWidth, int skinHeight, bool maximised) {
     std::vector<ControlPlace> places(std::begin(kFixedPlaces), std::end(kFixedPlaces));
     if (!maximised) return places;
 

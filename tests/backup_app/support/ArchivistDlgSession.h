@@ -2,8 +2,8 @@
 // test process, with a test's program folder as its own.
 #pragma once
 
-#include "ProgramFolder.h"
-#include "UiThread.h"
+#include "tests/backup_app/support/ProgramFolder.h"
+#include "tests/backup_app/support/UiThread.h"
 
 #include <windows.h>
 
@@ -18,11 +18,11 @@ struct SessionOptions {
     bool unattended = false;
 };
 
-class CMainDialogSession {
+class CArchivistDlgSession {
 public:
-    CMainDialogSession(const CProgramFolder& folder, SessionOptions options = {});
+    CArchivistDlgSession(const CProgramFolder& folder, SessionOptions options = {});
     // Ends the dialog through the confirmed close when it is still open.
-    ~CMainDialogSession();
+    ~CArchivistDlgSession();
 
     DWORD ThreadId() const { return thread_->Id(); }
     // The main window once it shows; null (and a failed test) when it does not.

@@ -1,4 +1,4 @@
-#include "SaverApp.h"
+#include "app/SaverApp.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     nook::CSaverApp app;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfigSchema.h"
+#include "common/translator/ConfigSchema.h"
 
 #include <string>
 

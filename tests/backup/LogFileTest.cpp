@@ -1,6 +1,6 @@
 // The dated log file: its name, its lines, and that level 0 writes nothing.
-#include "TestPaths.h"
-#include "app/LogFile.h"
+#include "tests/support/TestPaths.h"
+#include "archive/LogFile.h"
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>

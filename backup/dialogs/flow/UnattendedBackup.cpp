@@ -1,4 +1,4 @@
-#include "dialogs/UnattendedBackup.h"
+#include "dialogs/flow/UnattendedBackup.h"
 
 #include "service/BackupCodes.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/TreeSelection.h"
+#include "dialogs/flow/TreeSelection.h"
 
 #include "archive/ArchivePaths.h"
 #include "archive/ArchiveTree.h"

@@ -1,4 +1,4 @@
-#include "ConfigSchema.h"
+#include "common/translator/ConfigSchema.h"
 
 namespace nook {
 

@@ -1,5 +1,5 @@
 // Where the main dialog's controls stand at normal size and when maximised.
-#include "dialogs/MainDialogLayout.h"
+#include "dialogs/flow/ArchivistDlgLayout.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +25,8 @@ void ExpectPlace(const std::map<int, ControlPlace>& places, int id, int x, int y
     EXPECT_EQ(found->second.height, height);
 }
 
-TEST(MainDialogLayout, NormalSizeUsesTheFixedPlacesOfEveryControl) {
-    const auto places = ById(MainDialogLayout(800, 600, false));
+TEST(ArchivistDlgLayout, NormalSizeUsesTheFixedPlacesOfEveryControl) {
+    const auto places = ById(ArchivistDlgLayout(800, 600, false));
     EXPECT_EQ(places.size(), 21u);
     ExpectPlace(places, IDC_ARCHIVE_TREE, 27, 137, 156, 383);
     ExpectPlace(places, IDC_EXPLORER, 208, 118, 564, 404);
@@ -49,9 +49,9 @@ TEST(MainDialogLayout, NormalSizeUsesTheFixedPlacesOfEveryControl) {
     ExpectPlace(places, IDC_TREE_FRAME, 27, 137, 156, 383);
 }
 
-TEST(MainDialogLayout, MaximisedGrowsTreePageAndFramesAndMovesTheFooter) {
+TEST(ArchivistDlgLayout, MaximisedGrowsTreePageAndFramesAndMovesTheFooter) {
     // 224 wider and 140 higher than 800 x 600.
-    const auto places = ById(MainDialogLayout(1024, 740, true));
+    const auto places = ById(ArchivistDlgLayout(1024, 740, true));
     const int tree = 1024 * 156 / 800; // 199
     ExpectPlace(places, IDC_ARCHIVE_TREE, 27, 137, tree, 383 + 140);
     ExpectPlace(places, IDC_TREE_FRAME, 27, 137, tree, 383 + 140);
@@ -73,8 +73,8 @@ TEST(MainDialogLayout, MaximisedGrowsTreePageAndFramesAndMovesTheFooter) {
     ExpectPlace(places, IDC_PROGRESS, pageX + pageWidth / 2 - 90, 171 + (404 + 140) / 2, 180, 14);
 }
 
-TEST(MainDialogLayout, MaximisedAtTheNormalSizeStillCentresStatusAndProgressOnThePage) {
-    const auto places = ById(MainDialogLayout(800, 600, true));
+TEST(ArchivistDlgLayout, MaximisedAtTheNormalSizeStillCentresStatusAndProgressOnThePage) {
+    const auto places = ById(ArchivistDlgLayout(800, 600, true));
     ExpectPlace(places, IDC_EXPLORER, 208, 118, 564, 404);
     ExpectPlace(places, IDC_STATUS, 212, 300, 556, 12);
     ExpectPlace(places, IDC_PROGRESS, 400, 373, 180, 14);

@@ -1,6 +1,6 @@
-#include "MainDialogSession.h"
+#include "tests/backup_app/support/ArchivistDlgSession.h"
 
-#include "UiWaits.h"
+#include "tests/backup_app/support/UiWaits.h"
 #include "dialogs/ArchivistDlg.h"
 #include "res/resource.h"
 
@@ -8,7 +8,7 @@
 
 namespace nook::test {
 
-CMainDialogSession::CMainDialogSession(const CProgramFolder& folder, SessionOptions options) {
+CArchivistDlgSession::CArchivistDlgSession(const CProgramFolder& folder, SessionOptions options) {
     const std::string programDir = folder.Path();
     thread_ = std::make_unique<CUiThread>([this, programDir, options] {
         CArchivistDlg dialog(programDir);
@@ -20,21 +20,21 @@ CMainDialogSession::CMainDialogSession(const CProgramFolder& folder, SessionOpti
     });
 }
 
-CMainDialogSession::~CMainDialogSession() {
+CArchivistDlgSession::~CArchivistDlgSession() {
     if (!thread_->Join(0)) CloseConfirmed();
 }
 
-HWND CMainDialogSession::Main() {
+HWND CArchivistDlgSession::Main() {
     if (!main_) main_ = WaitForDialogWith(ThreadId(), IDC_ARCHIVE_TREE);
     EXPECT_NE(main_, nullptr) << "the main window did not show";
     return main_;
 }
 
-HWND CMainDialogSession::WaitForLogin() { return WaitForDialogWith(ThreadId(), IDC_USER_NAME); }
+HWND CArchivistDlgSession::WaitForLogin() { return WaitForDialogWith(ThreadId(), IDC_USER_NAME); }
 
-HWND CMainDialogSession::WaitForNotice() { return WaitForDialogWith(ThreadId(), IDC_COUNTDOWN); }
+HWND CArchivistDlgSession::WaitForNotice() { return WaitForDialogWith(ThreadId(), IDC_COUNTDOWN); }
 
-bool CMainDialogSession::CloseConfirmed() {
+bool CArchivistDlgSession::CloseConfirmed() {
     HWND main = Main();
     if (!main) return false;
     PostMessageW(main, WM_CLOSE, 0, 0);
@@ -44,6 +44,6 @@ bool CMainDialogSession::CloseConfirmed() {
     return WaitForEnd(kUiTimeoutMs);
 }
 
-bool CMainDialogSession::WaitForEnd(DWORD timeoutMs) { return thread_->Join(timeoutMs); }
+bool CArchivistDlgSession::WaitForEnd(DWORD timeoutMs) { return thread_->Join(timeoutMs); }
 
 } // namespace nook::test

@@ -19,6 +19,6 @@ inline constexpr int kMainWindowHeight = 600;
 
 // The places for a skin of `skinWidth` x `skinHeight`: the fixed table when not
 // `maximised`, else the table grown by the skin's growth over 800 x 600.
-std::vector<ControlPlace> MainDialogLayout(int skinWidth, int skinHeight, bool maximised);
+std::vector<ControlPlace> ArchivistDlgLayout(int skinWidth, int skinHeight, bool maximised);
 
 } // namespace nook

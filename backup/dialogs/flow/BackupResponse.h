@@ -2,7 +2,7 @@
 // thread: the log line, the status text, the next state and what follows.
 #pragma once
 
-#include "dialogs/BackupState.h"
+#include "dialogs/flow/BackupState.h"
 #include "service/BackupRecords.h"
 
 #include <string>

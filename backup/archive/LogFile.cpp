@@ -1,4 +1,4 @@
-#include "app/LogFile.h"
+#include "archive/LogFile.h"
 
 #include "archive/LocalTimeStamp.h"
 #include "platform/Files.h"

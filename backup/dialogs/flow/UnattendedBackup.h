@@ -4,7 +4,7 @@
 // in, whether to go on, wait or finish.
 #pragma once
 
-#include "dialogs/BackupState.h"
+#include "dialogs/flow/BackupState.h"
 
 #include <cstddef>
 

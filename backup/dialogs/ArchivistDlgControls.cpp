@@ -1,7 +1,7 @@
-#include "dialogs/MainDialogControls.h"
+#include "dialogs/ArchivistDlgControls.h"
 
-#include "dialogs/MainDialogLayout.h"
-#include "dialogs/MainDialogTexts.h"
+#include "dialogs/flow/ArchivistDlgLayout.h"
+#include "dialogs/flow/ArchivistDlgTexts.h"
 #include "dialogs/SkinPlacement.h"
 #include "res/resource.h"
 #include "skin/SkinColours.h"
@@ -50,7 +50,7 @@ struct TwinPair {
 
 } // namespace
 
-void CMainDialogControls::Attach(HWND dialog) {
+void CArchivistDlgControls::Attach(HWND dialog) {
     dialog_ = dialog;
     static_assert(std::size(kButtons) == kButtonCount);
     for (int i = 0; i < kButtonCount; ++i) {
@@ -81,14 +81,14 @@ void CMainDialogControls::Attach(HWND dialog) {
     if (FAILED(explorer_.Create(dialog, IDC_EXPLORER))) ShowWindow(GetDlgItem(dialog, IDC_EXPLORER), SW_HIDE);
 }
 
-HWND CMainDialogControls::Status() const { return GetDlgItem(dialog_, IDC_STATUS); }
-HWND CMainDialogControls::Progress() const { return GetDlgItem(dialog_, IDC_PROGRESS); }
+HWND CArchivistDlgControls::Status() const { return GetDlgItem(dialog_, IDC_STATUS); }
+HWND CArchivistDlgControls::Progress() const { return GetDlgItem(dialog_, IDC_PROGRESS); }
 
-void CMainDialogControls::Layout() {
+void CArchivistDlgControls::Layout() {
     if (!dialog_) return;
     const SIZE skin = SkinSize(dialog_);
     const POINT origin = SkinOrigin(dialog_);
-    const std::vector<ControlPlace> places = MainDialogLayout(skin.cx, skin.cy, IsZoomed(dialog_) != FALSE);
+    const std::vector<ControlPlace> places = ArchivistDlgLayout(skin.cx, skin.cy, IsZoomed(dialog_) != FALSE);
     for (const ControlPlace& place : places) {
         const int x = place.x + origin.x, y = place.y + origin.y;
         switch (place.id) {
@@ -103,7 +103,7 @@ void CMainDialogControls::Layout() {
     ClipStatusToPage(places);
 }
 
-void CMainDialogControls::ClipStatusToPage(const std::vector<ControlPlace>& places) {
+void CArchivistDlgControls::ClipStatusToPage(const std::vector<ControlPlace>& places) {
     // The status line reaches over the page frame's border; only the part over the page
     // is painted, so the border stays whole.
     const ControlPlace* status = nullptr;
@@ -118,7 +118,7 @@ void CMainDialogControls::ClipStatusToPage(const std::vector<ControlPlace>& plac
     SetWindowRgn(Status(), CreateRectRgn(left, 0, right, status->height), TRUE); // the window owns the region
 }
 
-void CMainDialogControls::ApplyState(BackupState state) {
+void CArchivistDlgControls::ApplyState(BackupState state) {
     const StateControls controls = ControlsOf(state);
     const std::pair<TwinPair, bool> twins[] = {{{IDC_LOGIN, IDC_LOGIN_INACTIVE}, controls.login},
                                                {{IDC_BACKUP, IDC_BACKUP_INACTIVE}, controls.backup},
@@ -130,7 +130,7 @@ void CMainDialogControls::ApplyState(BackupState state) {
     EnableWindow(tree_.Hwnd(), controls.tree ? TRUE : FALSE);
 }
 
-void CMainDialogControls::RefreshButtonBackgrounds(HDC background) {
+void CArchivistDlgControls::RefreshButtonBackgrounds(HDC background) {
     for (CSkinButton& button : buttons_) button.RefreshBackground(background);
 }
 

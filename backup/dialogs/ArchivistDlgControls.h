@@ -5,8 +5,8 @@
 #pragma once
 
 #include "dialogs/ArchiveTreeView.h"
-#include "dialogs/BackupState.h"
-#include "dialogs/MainDialogLayout.h"
+#include "dialogs/flow/BackupState.h"
+#include "dialogs/flow/ArchivistDlgLayout.h"
 #include "dialogs/Explorer.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinFrame.h"
@@ -17,7 +17,7 @@
 
 namespace nook {
 
-class CMainDialogControls {
+class CArchivistDlgControls {
 public:
     // Binds the controls of the main dialog `dialog`, gives them their images, tooltips
     // and frames, sets up the tree's image list and the progress bar (0 to 100, hidden),

@@ -1,7 +1,7 @@
-#include "app/SettingsStore.h"
+#include "app/settings/SettingsStore.h"
 
-#include "app/DecimalText.h"
-#include "app/UserName.h"
+#include "app/settings/DecimalText.h"
+#include "app/settings/UserName.h"
 #include "xml/XmlDocument.h"
 
 #include <string_view>

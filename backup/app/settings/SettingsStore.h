@@ -3,7 +3,7 @@
 // after a backup, while the dialog is busy and does not touch it.
 #pragma once
 
-#include "app/Settings.h"
+#include "app/settings/Settings.h"
 
 #include <string>
 
