@@ -10,13 +10,15 @@ point in the unit square; 4x4 supersampling smooths the edges.
     tools/icons/make_icons.py --check    # fails when a committed icon differs
 """
 
-import argparse
 import math
 import pathlib
 import struct
 import sys
 
-ROOT = pathlib.Path(__file__).resolve().parents[2]
+# Its command line, shared with other generators, lives in tools/.
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import generated_files  # noqa: E402
+
 SIZES = (16, 32)
 SUPERSAMPLE = 4
 
@@ -157,26 +159,5 @@ def ico(layers):
     return out + b"".join(images)
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--check", action="store_true", help="compare instead of writing")
-    args = parser.parse_args()
-    stale = []
-    for relative, layers in SCENES.items():
-        path = ROOT / relative
-        data = ico(layers)
-        if args.check:
-            if not path.exists() or path.read_bytes() != data:
-                stale.append(relative)
-            continue
-        path.parent.mkdir(parents=True, exist_ok=True)
-        path.write_bytes(data)
-        print(f"{relative}: {len(data)} bytes")
-    if stale:
-        print("out of date: " + ", ".join(stale), file=sys.stderr)
-        return 1
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(generated_files.main(__doc__, ((relative, ico(layers)) for relative, layers in SCENES.items())))

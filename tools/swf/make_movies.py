@@ -11,13 +11,14 @@ is the first that allows compression and needs no FileAttributes tag.
     tools/swf/make_movies.py --check    # fails when a committed movie differs
 """
 
-import argparse
 import pathlib
 import struct
 import sys
 import zlib
 
-ROOT = pathlib.Path(__file__).resolve().parents[2]
+# Its command line, shared with other generators, lives in tools/.
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+import generated_files  # noqa: E402
 
 SWF_VERSION = 6
 FRAME_WIDTH_PX = 800
@@ -91,26 +92,5 @@ def movie(colour):
     return header + zlib.compress(body, 9)
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--check", action="store_true", help="compare instead of writing")
-    args = parser.parse_args()
-    stale = []
-    for relative, colour in MOVIES:
-        path = ROOT / relative
-        data = movie(colour)
-        if args.check:
-            if not path.exists() or path.read_bytes() != data:
-                stale.append(relative)
-            continue
-        path.parent.mkdir(parents=True, exist_ok=True)
-        path.write_bytes(data)
-        print(f"{relative}: {len(data)} bytes")
-    if stale:
-        print("out of date: " + ", ".join(stale), file=sys.stderr)
-        return 1
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(generated_files.main(__doc__, ((relative, movie(colour)) for relative, colour in MOVIES)))
