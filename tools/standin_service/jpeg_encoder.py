@@ -8,6 +8,7 @@ small pictures the service hands out: a separable floating-point DCT per block.
 
 import math
 import struct
+from operator import mul
 
 _LUMA_QUANT = [
     16, 11, 10, 16, 24, 40, 51, 61, 12, 12, 14, 19, 26, 58, 60, 55,
@@ -126,15 +127,20 @@ class _Component:
         self.dc_codes = _huffman_codes(dc_table)
         self.ac_codes = _huffman_codes(ac_table)
         self.previous_dc = 0
+        self._transformed: dict[tuple, list[int]] = {}
+
+    def _quantise(self, block: list[float]) -> list[int]:
+        rows = [[sum(map(mul, basis, block[r * 8:r * 8 + 8])) for basis in _DCT] for r in range(8)]
+        columns = list(zip(*rows))
+        coefficients = [sum(map(mul, basis, column)) for basis in _DCT for column in columns]
+        return [int(round(coefficients[_ZIGZAG[k]] / self.quant[k])) for k in range(64)]
 
     def encode_block(self, writer: _BitWriter, block: list[float]) -> None:
-        rows = [[sum(m * v for m, v in zip(basis, block[r * 8:r * 8 + 8])) for basis in _DCT] for r in range(8)]
-        coefficients = [0.0] * 64
-        for u in range(8):
-            basis = _DCT[u]
-            for v in range(8):
-                coefficients[u * 8 + v] = sum(basis[r] * rows[r][v] for r in range(8))
-        quantised = [int(round(coefficients[_ZIGZAG[k]] / self.quant[k])) for k in range(64)]
+        # Skies and hills repeat whole blocks, so each distinct block is transformed once.
+        key = tuple(block)
+        quantised = self._transformed.get(key)
+        if quantised is None:
+            quantised = self._transformed[key] = self._quantise(block)
 
         diff = quantised[0] - self.previous_dc
         self.previous_dc = quantised[0]
@@ -160,22 +166,26 @@ class _Component:
             writer.put(*self.ac_codes[0x00])
 
 
+def _ycbcr(pixel: bytes) -> tuple[float, float, float]:
+    r, g, b = pixel
+    return (0.299 * r + 0.587 * g + 0.114 * b - 128,
+            -0.168736 * r - 0.331264 * g + 0.5 * b,
+            0.5 * r - 0.418688 * g - 0.081312 * b)
+
+
 def _planes(width: int, height: int, rgb: bytes) -> tuple[list[list[float]], ...]:
     """Level-shifted Y, Cb, Cr planes padded to whole 16x16 units by edge copies."""
     padded_w = (width + 15) // 16 * 16
     padded_h = (height + 15) // 16 * 16
+    converted: dict[bytes, tuple[float, float, float]] = {}  # pictures have few colours; each is converted once
     planes: tuple[list[list[float]], ...] = ([], [], [])
     for y in range(padded_h):
         row = min(y, height - 1) * width * 3
-        ys, cbs, crs = [], [], []
-        for x in range(padded_w):
-            i = row + min(x, width - 1) * 3
-            r, g, b = rgb[i], rgb[i + 1], rgb[i + 2]
-            ys.append(0.299 * r + 0.587 * g + 0.114 * b - 128)
-            cbs.append(-0.168736 * r - 0.331264 * g + 0.5 * b)
-            crs.append(0.5 * r - 0.418688 * g - 0.081312 * b)
-        for plane, values in zip(planes, (ys, cbs, crs)):
-            plane.append(values)
+        pixels = [rgb[i:i + 3] for i in range(row, row + width * 3, 3)]
+        pixels += pixels[-1:] * (padded_w - width)
+        values = [converted[p] if p in converted else converted.setdefault(p, _ycbcr(p)) for p in pixels]
+        for plane, channel in zip(planes, zip(*values)):
+            plane.append(list(channel))
     return planes
 
 
@@ -193,7 +203,7 @@ def _subsampled_block(plane: list[list[float]], top: int, left: int) -> list[flo
     return block
 
 
-def _segment(marker: int, payload: bytes) -> bytes:
+def segment(marker: int, payload: bytes) -> bytes:
     return struct.pack(">HH", marker, len(payload) + 2) + payload
 
 
@@ -221,16 +231,16 @@ def encode_jpeg(width: int, height: int, rgb: bytes, quality: int = 75) -> bytes
     scan = writer.flush()
 
     header = bytearray(b"\xFF\xD8")
-    header += _segment(0xFFE0, b"JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00")
-    header += _segment(0xFFDB, bytes([0]) + bytes(luma_quant) + bytes([1]) + bytes(chroma_quant))
-    header += _segment(
+    header += segment(0xFFE0, b"JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00")
+    header += segment(0xFFDB, bytes([0]) + bytes(luma_quant) + bytes([1]) + bytes(chroma_quant))
+    header += segment(
         0xFFC0,
         struct.pack(">BHHB", 8, height, width, 3) + bytes([1, 0x22, 0, 2, 0x11, 1, 3, 0x11, 1]),
     )
-    header += _segment(
+    header += segment(
         0xFFC4,
         _huffman_segment(0, 0, _DC_LUMA) + _huffman_segment(1, 0, _AC_LUMA)
         + _huffman_segment(0, 1, _DC_CHROMA) + _huffman_segment(1, 1, _AC_CHROMA),
     )
-    header += _segment(0xFFDA, bytes([3, 1, 0x00, 2, 0x11, 3, 0x11, 0, 63, 0]))
+    header += segment(0xFFDA, bytes([3, 1, 0x00, 2, 0x11, 3, 0x11, 0, 63, 0]))
     return bytes(header) + scan + b"\xFF\xD9"

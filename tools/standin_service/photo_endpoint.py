@@ -3,9 +3,11 @@ picture, except that a file name starting with "missing" answers 404 and one
 starting with "broken" answers 500, both with HTML bodies. The query is
 ignored, except that one holding an HTML character reference for "&" (as in
 "?size=l&amp;v=2", copied from HTML source without decoding) answers 400: the
-server does not know the parameter "amp;v"."""
+server does not know the parameter "amp;v". Every answer waits until the
+photo delay has passed since the request arrived, only in its own thread."""
 
 import re
+import time
 
 import html_pages
 from delivery import Reply
@@ -28,6 +30,13 @@ def unknown_parameter(raw_query: bytes) -> str | None:
 
 
 def answer(app: StandinApp, name: str, shown_path: str, raw_query: bytes = b"") -> tuple[Reply, FaultRule | None]:
+    due = time.monotonic() + app.photo_delay
+    outcome = _decide(app, name, shown_path, raw_query)
+    time.sleep(max(0.0, due - time.monotonic()))
+    return outcome
+
+
+def _decide(app: StandinApp, name: str, shown_path: str, raw_query: bytes) -> tuple[Reply, FaultRule | None]:
     rule = app.faults.take(None, "photos")
     modes = rule.modes if rule else frozenset()
     file_name = name.rsplit("/", 1)[-1].lower()

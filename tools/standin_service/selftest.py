@@ -14,6 +14,7 @@ import socket
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
 import xml.etree.ElementTree as ElementTree
@@ -41,6 +42,7 @@ SUMMARY_PATH = b"/app/backup/getblogsummary.asp"
 LIST_PATH = b"/app/backup/getbloglist.asp"
 CHINESE_USER = "豆豆妈妈"
 ZERO_MARKS = (0, 0, 0, "2001-01-01 00:00:00")
+PHOTO_DELAY = 0.4  # seconds, for the server started with --photo-delay
 
 
 @dataclass
@@ -60,11 +62,11 @@ class Response:
 class Service:
     """The server under test, run as a subprocess as the tests and the demo run it."""
 
-    def __init__(self) -> None:
+    def __init__(self, *options: str) -> None:
         self.folder = tempfile.TemporaryDirectory(prefix="standin-selftest-")
         port_file = os.path.join(self.folder.name, "port")
         self.process = subprocess.Popen(
-            [PYTHON, os.path.join(HERE, "server.py"), "--port", "0", "--port-file", port_file, "--quiet"],
+            [PYTHON, os.path.join(HERE, "server.py"), "--port", "0", "--port-file", port_file, "--quiet", *options],
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         deadline = time.monotonic() + START_TIMEOUT
         while not os.path.exists(port_file):
@@ -121,6 +123,22 @@ class Service:
         response = self.fetch(("/admin/" + path).encode("utf-8"))
         return json.loads(response.body.decode("utf-8"))
 
+    def fetch_at_once(self, targets: list[bytes]) -> dict[bytes, tuple[Response, float]]:
+        """Each target over its own connection, all at the same time; with the seconds each took."""
+        answers: dict[bytes, tuple[Response, float]] = {}
+
+        def fetch(target: bytes) -> None:
+            started = time.monotonic()
+            answer = self.fetch(target)
+            answers[target] = (answer, time.monotonic() - started)
+
+        threads = [threading.Thread(target=fetch, args=(target,)) for target in targets]
+        for thread in threads:
+            thread.start()
+        for thread in threads:
+            thread.join()
+        return answers
+
 
 def _unchunk(body: bytes) -> tuple[bytes, bool]:
     out = bytearray()
@@ -166,14 +184,17 @@ def listed(root: ElementTree.Element) -> tuple[list, list, list]:
 
 class StandinServiceTest(unittest.TestCase):
     service: Service
+    delayed: Service  # another run, whose photo answers wait PHOTO_DELAY
 
     @classmethod
     def setUpClass(cls) -> None:
         cls.service = Service()
+        cls.delayed = Service("--photo-delay", "%d" % (PHOTO_DELAY * 1000))
 
     @classmethod
     def tearDownClass(cls) -> None:
         cls.service.stop()
+        cls.delayed.stop()
 
     def setUp(self) -> None:
         self.service.admin("reset")
@@ -395,9 +416,11 @@ class StandinServiceTest(unittest.TestCase):
         self.assertEqual(counts(document(chunked)), (12, 0, 10, 14))
         self.assertEqual(self.service.admin("fault?mode=bogus").get("error"), "unknown fault mode: bogus")
 
-    def test_photos_are_deterministic_jpegs(self) -> None:
+    def test_photos_are_jpegs_with_the_same_bytes_in_every_run_and_other_bytes_for_other_names(self) -> None:
         names = (b"/photos/tester/101_1.jpg", b"/photos/tester/first%20steps.jpg", b"/photos/tester/first steps.jpg",
-                 b"/photos/tester/IMG_0042.JPG?x=1", b"/photos/xiaoyu/200601/1200007_1.jpg")
+                 b"/photos/tester/IMG_0042.JPG?x=1", b"/photos/tester/IMG_0042.JPG", b"/photos/tester/102_1.jpg",
+                 b"/photos/tester/102_3.jpg", b"/photos/xiaoyu/200601/1200007_1.jpg")
+        other_run = self.delayed.fetch_at_once(list(names))
         bodies = []
         for name in names:
             with self.subTest(name=name):
@@ -406,10 +429,30 @@ class StandinServiceTest(unittest.TestCase):
                 self.assertEqual(answer.body[:2], b"\xff\xd8")
                 self.assertEqual(answer.body[-2:], b"\xff\xd9")
                 self.assertTrue(1000 < len(answer.body) < 20000)
+                if Image is not None:
+                    self.assertEqual(Image.open(io.BytesIO(answer.body)).convert("RGB").size, (200, 150))
+                self.assertEqual(self.service.fetch(name).body, answer.body)
+                self.assertEqual(other_run[name][0].body, answer.body)
                 bodies.append(answer.body)
         self.assertEqual(bodies[1], bodies[2])
-        self.assertEqual(self.service.fetch(names[0]).body, bodies[0])
-        self.assertNotEqual(bodies[0], bodies[1])
+        self.assertEqual(bodies[3], bodies[4])  # the query does not count
+        self.assertEqual(len(set(bodies)), len(bodies) - 2)
+
+    def test_photo_delay_holds_each_photo_answer_in_its_own_thread(self) -> None:
+        cases = [  # target, status, delayed
+            (b"/photos/tester/101_1.jpg", 200, True), (b"/photos/tester/102_1.jpg", 200, True),
+            (b"/photos/tester/missing-105.jpg", 404, True), (b"/photos/tester/broken-105.jpg", 500, True),
+            (b"/photos/tester/110_4.jpg?size=l&amp;v=2", 400, True),
+            (service_target(SUMMARY_PATH, "tester", "test123"), 200, False),
+        ]
+        started = time.monotonic()
+        answers = self.delayed.fetch_at_once([target for target, _, _ in cases])
+        self.assertLess(time.monotonic() - started, 2 * PHOTO_DELAY)  # one after another would take 5 delays
+        for target, status, delayed in cases:
+            with self.subTest(target=target):
+                answer, seconds = answers[target]
+                self.assertEqual(answer.status, status)
+                self.assertEqual(seconds >= PHOTO_DELAY, delayed)
 
     def test_photo_error_pages(self) -> None:
         for target, status, fault in (
@@ -467,6 +510,10 @@ class StandinServiceTest(unittest.TestCase):
         self.service.admin("fault?mode=hang&target=photos&times=1")
         with socket.create_connection(("127.0.0.1", self.service.port), timeout=IO_TIMEOUT) as hanging:
             hanging.sendall(b"GET /photos/tester/101_1.jpg HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n")
+            # Only once the hang has begun, or the other request could take the rule first.
+            deadline = time.monotonic() + IO_TIMEOUT
+            while not self.service.admin("requests")["requests"] and time.monotonic() < deadline:
+                time.sleep(0.02)
             # Another request is answered meanwhile, and the rule has lapsed for it.
             other = self.service.fetch(b"/photos/tester/101_1.jpg")
             self.assertEqual((other.status, other.header("Content-Type")), (200, "image/jpeg"))
@@ -526,6 +573,19 @@ class OfflineTest(unittest.TestCase):
             decoded = Image.open(io.BytesIO(data)).convert("RGB").tobytes()
             error = sum(abs(a - b) for a, b in zip(decoded, pixels)) / len(pixels)
             self.assertLess(error, 12)
+
+    def test_both_encoders_tag_each_name_into_a_valid_jpeg(self) -> None:
+        for use_pil in (True, False):
+            with self.subTest(use_pil=use_pil):
+                studio = photos.PhotoStudio(use_pil=use_pil, pool_size=1)
+                first, again, other = (studio.jpeg(name) for name in ("a/1.jpg", "a/1.jpg", "a/2.jpg"))
+                self.assertEqual(first, again)
+                self.assertNotEqual(first, other)
+                self.assertEqual((first[:4], first[-2:]), (b"\xff\xd8\xff\xe0", b"\xff\xd9"))
+                if Image is not None:
+                    pictures = [Image.open(io.BytesIO(data)).convert("RGB").tobytes() for data in (first, other)]
+                    self.assertEqual(pictures[0], pictures[1])  # one scene in the pool, told apart by the tag
+                    self.assertEqual(len(pictures[0]), 200 * 150 * 3)
 
     def test_generation_is_deterministic_and_follows_the_size(self) -> None:
         profile = sample_family.demo_profiles("300")[0]

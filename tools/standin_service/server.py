@@ -2,9 +2,11 @@
 
     /usr/bin/python3 tools/standin_service/server.py --port N [--host 127.0.0.1]
         [--size small|large|N] [--port-file F] [--quiet] [--builtin-jpeg]
+        [--photo-delay MS]
 
 Port 0 picks a free port; it is written to --port-file (if given) before the
-ready line "standin service ready on http://HOST:PORT" goes to stdout.
+ready line "standin service ready on http://HOST:PORT" goes to stdout; the
+photos are encoded before that.
 It listens on loopback addresses only. See README.md for users, fault modes
 and admin paths.
 """
@@ -25,6 +27,8 @@ from photos import PhotoStudio  # noqa: E402
 from request_log import RequestLog  # noqa: E402
 from sample_family import diary_count  # noqa: E402
 from standin_app import StandinApp  # noqa: E402
+
+MAX_PHOTO_DELAY_MS = 600000
 
 
 class StandinServer(ThreadingHTTPServer):
@@ -55,6 +59,16 @@ def size_value(text: str) -> str:
     return text
 
 
+def milliseconds(text: str) -> float:
+    try:
+        value = float(text)
+    except ValueError:
+        value = -1.0
+    if not 0 <= value <= MAX_PHOTO_DELAY_MS:
+        raise argparse.ArgumentTypeError("a number of milliseconds from 0 to %d" % MAX_PHOTO_DELAY_MS)
+    return value
+
+
 def parse_arguments(argv: list[str]) -> argparse.Namespace:
     parser = argparse.ArgumentParser(description="Stand-in backup service on loopback.")
     parser.add_argument("--port", type=int, required=True, help="port to listen on; 0 picks a free one")
@@ -64,6 +78,8 @@ def parse_arguments(argv: list[str]) -> argparse.Namespace:
     parser.add_argument("--port-file", help="file that receives the port number once listening")
     parser.add_argument("--quiet", action="store_true", help="no request lines on stderr")
     parser.add_argument("--builtin-jpeg", action="store_true", help="encode photos without PIL")
+    parser.add_argument("--photo-delay", type=milliseconds, default=0.0, metavar="MS",
+                        help="each photo is answered this many milliseconds after its request arrives")
     return parser.parse_args(argv)
 
 
@@ -80,6 +96,7 @@ def build_server(options: argparse.Namespace) -> StandinServer:
         store=FamilyStore(options.size),
         studio=PhotoStudio(use_pil=False if options.builtin_jpeg else None),
         log=RequestLog(quiet=options.quiet),
+        photo_delay=options.photo_delay / 1000,
     )
     return StandinServer((options.host, options.port), app)
 

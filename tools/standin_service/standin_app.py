@@ -18,6 +18,7 @@ class StandinApp:
     log: RequestLog
     sessions: SessionBook = field(default_factory=SessionBook)
     faults: FaultBook = field(default_factory=FaultBook)
+    photo_delay: float = 0.0  # seconds from a photo request's arrival to its answer
     stop: Callable[[], None] = lambda: None  # set by the server: ends serving, from any thread
 
     def reset(self) -> None:
