@@ -15,26 +15,19 @@ std::string LogFileName(const std::string& folderPrefix, std::time_t when) {
     return folderPrefix + name;
 }
 
-CLogFile::~CLogFile() { Close(); }
-
-void CLogFile::Close() {
-    if (!stream_) return;
-    std::fflush(stream_);
-    std::fclose(stream_);
-    stream_ = nullptr;
-}
+void CLogFile::Close() { stream_.Reset(); }
 
 void CLogFile::OpenLogFile(int32_t level, const std::string& folderPrefix) {
     Close();
     level_ = level;
     if (level_ == 0) return;
-    stream_ = platform::OpenFile(LogFileName(folderPrefix, std::time(nullptr)), "at");
+    stream_.Reset(platform::OpenFile(LogFileName(folderPrefix, std::time(nullptr)), "at"));
 }
 
 void CLogFile::WriteLog(const std::string& text) {
     if (!stream_ || level_ == 0) return;
-    std::fprintf(stream_, "%s %s\n", LocalTimeStamp(std::time(nullptr)).c_str(), text.c_str());
-    std::fflush(stream_);
+    std::fprintf(stream_.Get(), "%s %s\n", LocalTimeStamp(std::time(nullptr)).c_str(), text.c_str());
+    std::fflush(stream_.Get());
 }
 
 } // namespace nook

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "archive/Log.h"
+#include "util/FileHandle.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -16,7 +17,6 @@ namespace nook {
 class CLogFile final : public ILog {
 public:
     CLogFile() = default;
-    ~CLogFile() override;
     CLogFile(const CLogFile&) = delete;
     CLogFile& operator=(const CLogFile&) = delete;
 
@@ -29,11 +29,11 @@ public:
     // "YYYY-MM-DD HH:MM:SS <text>" as one line, flushed at once; nothing when off.
     void WriteLog(const std::string& text) override;
 
-    bool IsOpen() const { return stream_ != nullptr; }
+    bool IsOpen() const { return static_cast<bool>(stream_); }
     void Close();
 
 private:
-    std::FILE* stream_ = nullptr; // owned
+    CFileHandle stream_;
     int32_t level_ = 0;
 };
 

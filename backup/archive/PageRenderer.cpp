@@ -33,6 +33,8 @@ CPageRenderer::CPageRenderer(const CArchivePaths& paths, CImageLocaliser& locali
 
 bool CPageRenderer::ReadFile(const std::string& path, std::string& text) {
     if (ReadTextFile(path, text)) return true;
+    // The line keeps the name the main dialog's log has always used: it is a stored
+    // format that people and their tools search the log for.
     if (log_) log_->WriteLog("CArchivistDlg::ReadFile - Failed to open '" + path + "'!");
     return false;
 }

@@ -2,11 +2,11 @@
 
 #include "app/settings/DecimalText.h"
 #include "archive/XmlFileWrite.h"
+#include "util/FileHandle.h"
 #include "xml/XmlDocument.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 
 namespace nook {
 
@@ -51,8 +51,8 @@ std::vector<int32_t> BlogsOf(const std::string& text) {
 } // namespace
 
 bool IsPhotoFileInPlace(const std::string& path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::OpenFile(path, "rb"), &std::fclose);
-    return file && std::fgetc(file.get()) != EOF;
+    const CFileHandle file(platform::OpenFile(path, "rb"));
+    return file && std::fgetc(file.Get()) != EOF;
 }
 
 void CPhotoList::Clear() {

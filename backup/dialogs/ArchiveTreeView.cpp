@@ -1,5 +1,6 @@
 #include "dialogs/ArchiveTreeView.h"
 
+#include "framework/GdiHandles.h"
 #include "platform/win32/WideText.h"
 #include "res/resource.h"
 
@@ -20,25 +21,25 @@ constexpr int kImageGrowth = 1;
 } // namespace
 
 CArchiveTreeView::~CArchiveTreeView() {
+    // The tree lets go of the list before the list goes.
     if (tree_ && IsWindow(tree_)) TreeView_SetImageList(tree_, nullptr, TVSIL_NORMAL);
-    if (images_) ImageList_Destroy(images_);
 }
 
 bool CArchiveTreeView::Attach(HWND tree) {
     tree_ = tree;
     if (!tree_) return false;
     if (!images_) {
-        images_ = ImageList_Create(kImageSize, kImageSize, ILC_COLOR8 | ILC_MASK, kInitialImages, kImageGrowth);
+        images_.Reset(
+            ImageList_Create(kImageSize, kImageSize, ILC_COLOR8 | ILC_MASK, kInitialImages, kImageGrowth));
         if (!images_) return false;
         HINSTANCE module = GetModuleHandleW(nullptr);
         for (int id : kImageIcons) {
-            auto icon = static_cast<HICON>(
-                LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, kImageSize, kImageSize, LR_DEFAULTCOLOR));
-            ImageList_AddIcon(images_, icon);
-            if (icon) DestroyIcon(icon);
+            const CIconHandle icon(static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                                                 kImageSize, kImageSize, LR_DEFAULTCOLOR)));
+            ImageList_AddIcon(images_.Get(), icon.Get());
         }
     }
-    TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
+    TreeView_SetImageList(tree_, images_.Get(), TVSIL_NORMAL);
     return true;
 }
 

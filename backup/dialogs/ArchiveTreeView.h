@@ -4,6 +4,7 @@
 
 #include "archive/ArchiveTree.h"
 #include "dialogs/flow/TreeSelection.h"
+#include "framework/UserHandles.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -44,7 +45,7 @@ private:
     HTREEITEM Insert(HTREEITEM parent, const ArchiveTreeItem& item);
 
     HWND tree_ = nullptr;
-    HIMAGELIST images_ = nullptr; // owned
+    CImageListHandle images_;
 };
 
 } // namespace nook

@@ -1,13 +1,14 @@
 #include "dialogs/ArchivistDlg.h"
 
 #include "app/settings/UserName.h"
-#include "dialogs/WebLinks.h"
 #include "dialogs/ControlColours.h"
 #include "dialogs/GrownBitmap.h"
 #include "dialogs/LoginDlg.h"
+#include "dialogs/SkinPlacement.h"
+#include "dialogs/SkinResources.h"
+#include "dialogs/WebLinks.h"
 #include "dialogs/flow/ArchivistDlgLayout.h"
 #include "dialogs/flow/ArchivistDlgTexts.h"
-#include "dialogs/SkinPlacement.h"
 #include "dialogs/flow/TreeSelection.h"
 #include "dialogs/flow/UnattendedBackup.h"
 #include "framework/GdiHandles.h"
@@ -15,15 +16,13 @@
 #include "md5/Md5.h"
 #include "res/resource.h"
 #include "skin/NotifyDialog.h"
+#include "skin/SkinColours.h"
 
 #include <utility>
 
 namespace nook {
 
 namespace {
-
-// The skin's client colour, behind whatever the background bitmap does not cover.
-constexpr COLORREF kClientColour = RGB(229, 244, 216);
 
 HICON LoadProgramIcon(int sizeMetric) {
     const int size = GetSystemMetrics(sizeMetric);
@@ -34,7 +33,7 @@ HICON LoadProgramIcon(int sizeMetric) {
 } // namespace
 
 CArchivistDlg::CArchivistDlg(std::string programDir)
-    : CSkinDialog(IDD_NOOKBACKUP_DIALOG),
+    : CSkinDialog(IDD_NOOKBACKUP_DIALOG, kMainWindowSkin),
       programDir_(std::move(programDir)),
       settings_(programDir_),
       archive_(programDir_, settings_, &log_) {}
@@ -42,8 +41,6 @@ CArchivistDlg::CArchivistDlg(std::string programDir)
 CArchivistDlg::~CArchivistDlg() {
     // The workers call back into members; none may outlive them.
     StopWorkers();
-    if (bigIcon_) DestroyIcon(bigIcon_);
-    if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
 void CArchivistDlg::SetCommandLineCredentials(std::string userName, std::string passwordDigest) {
@@ -90,10 +87,10 @@ bool CArchivistDlg::OnInitDialog() {
 }
 
 void CArchivistDlg::SetUpWindow() {
-    bigIcon_ = LoadProgramIcon(SM_CXICON);
-    smallIcon_ = LoadProgramIcon(SM_CXSMICON);
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    bigIcon_.Reset(LoadProgramIcon(SM_CXICON));
+    smallIcon_.Reset(LoadProgramIcon(SM_CXSMICON));
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
     SetWindowPos(Hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2, kMainWindowWidth, kMainWindowHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -354,7 +351,7 @@ bool CArchivistDlg::OnCommand(int id, int code, HWND) {
 }
 
 void CArchivistDlg::OnClose() {
-    CNotifyDialog notice;
+    CNotifyDialog notice(kNoticeSkin);
     notice.SetTitle(kNoticeTitle);
     notice.SetMessage(kConfirmQuitText);
     notice.SetMode(CNotifyDialog::kOkCancel);
@@ -381,7 +378,7 @@ void CArchivistDlg::PaintMinimisedIcon() {
     RECT client;
     GetClientRect(Hwnd(), &client);
     DrawIcon(dc.Get(), (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2,
-             (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2, bigIcon_);
+             (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2, bigIcon_.Get());
 }
 
 void CArchivistDlg::DrawBackground(HDC dc) {
@@ -434,7 +431,7 @@ LRESULT CArchivistDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_QUERYDRAGICON:
-        return reinterpret_cast<LRESULT>(bigIcon_);
+        return reinterpret_cast<LRESULT>(bigIcon_.Get());
     case WM_DESTROY:
         StopWorkers();
         break;

@@ -13,12 +13,13 @@
 // Both workers are stopped before the window goes.
 #pragma once
 
-#include "archive/LogFile.h"
 #include "app/settings/SettingsStore.h"
 #include "archive/Archive.h"
+#include "archive/LogFile.h"
+#include "dialogs/ArchivistDlgControls.h"
 #include "dialogs/flow/BackupResponse.h"
 #include "dialogs/flow/BackupState.h"
-#include "dialogs/ArchivistDlgControls.h"
+#include "framework/GdiHandles.h"
 #include "net/BackupServiceClient.h"
 #include "net/DownloadWorker.h"
 #include "skin/SkinDialog.h"
@@ -115,8 +116,8 @@ private:
     bool unattended_ = false;
     bool quitting_ = false;
     int exitCode_ = 0;
-    HICON bigIcon_ = nullptr;   // owned
-    HICON smallIcon_ = nullptr; // owned
+    CIconHandle bigIcon_;
+    CIconHandle smallIcon_;
 };
 
 } // namespace nook

@@ -1,8 +1,8 @@
 #include "dialogs/ArchivistDlgControls.h"
 
+#include "dialogs/SkinPlacement.h"
 #include "dialogs/flow/ArchivistDlgLayout.h"
 #include "dialogs/flow/ArchivistDlgTexts.h"
-#include "dialogs/SkinPlacement.h"
 #include "res/resource.h"
 #include "skin/SkinColours.h"
 

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "dialogs/ArchiveTreeView.h"
-#include "dialogs/flow/BackupState.h"
-#include "dialogs/flow/ArchivistDlgLayout.h"
 #include "dialogs/Explorer.h"
+#include "dialogs/flow/ArchivistDlgLayout.h"
+#include "dialogs/flow/BackupState.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinFrame.h"
 

@@ -1,7 +1,8 @@
 #include "dialogs/LoginDlg.h"
 
-#include "dialogs/WebLinks.h"
 #include "dialogs/ControlColours.h"
+#include "dialogs/SkinResources.h"
+#include "dialogs/WebLinks.h"
 #include "dialogs/flow/ArchivistDlgTexts.h"
 #include "framework/ShellOpen.h"
 #include "res/resource.h"
@@ -76,7 +77,7 @@ void CLoginDlg::LogIn() {
     const std::string userName = Trim(userName_);
     const std::string password = Trim(password_);
     if (userName.empty() || password.empty()) {
-        CNotifyDialog notice;
+        CNotifyDialog notice(kNoticeSkin);
         notice.SetTitle(kNoticeTitle);
         notice.SetMessage(kEmptyEntryText);
         notice.SetMode(CNotifyDialog::kOk);

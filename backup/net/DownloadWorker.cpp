@@ -3,8 +3,6 @@
 #include "archive/PhotoAnswer.h"
 #include "platform/Files.h"
 
-#include <process.h>
-
 #include <algorithm>
 #include <utility>
 
@@ -34,19 +32,17 @@ bool CDownloadWorker::Start(HWND window, UINT message, std::vector<DownloadItem>
     message_ = message;
     // Set before the thread exists, so a pass that ends at once leaves it cleared.
     running_.store(true);
-    thread_.Reset(
-        reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &CDownloadWorker::PassMain, this, 0, nullptr)));
-    if (!thread_) running_.store(false);
-    return static_cast<bool>(thread_);
+    if (thread_.Start([this] { RunPass(); })) return true;
+    running_.store(false);
+    return false;
 }
 
 void CDownloadWorker::Stop() {
-    // A pass that has ended by itself still leaves its thread handle to close.
-    if (!thread_) return;
+    // A pass that has ended by itself still leaves its thread to join.
+    if (!thread_.IsStarted()) return;
     stop_.store(true);
     SetEvent(wake_.Get());
-    WaitForSingleObject(thread_.Get(), INFINITE);
-    thread_.Reset();
+    thread_.Join();
     stop_.store(false);
 }
 
@@ -58,11 +54,6 @@ void CDownloadWorker::OnNotify(FetchNotice code, std::int64_t, std::int64_t) {
     }
     end_.store(static_cast<int>(code));
     SetEvent(wake_.Get());
-}
-
-unsigned __stdcall CDownloadWorker::PassMain(void* self) {
-    static_cast<CDownloadWorker*>(self)->RunPass();
-    return 0;
 }
 
 void CDownloadWorker::RunPass() {

@@ -12,8 +12,9 @@
 // for good.
 #pragma once
 
-#include "net/HttpFileFetcher.h"
 #include "framework/KernelHandle.h"
+#include "framework/Thread.h"
+#include "net/HttpFileFetcher.h"
 
 #include "archive/PhotoPass.h"
 
@@ -55,7 +56,6 @@ protected:
 private:
     enum class FetchEnd { Finished, Failed, Silent, Stopped, NotStarted };
 
-    static unsigned __stdcall PassMain(void* self);
     void RunPass();
     // Null when the pass was stopped during the photo.
     std::optional<PhotoOutcome> HandlePhoto(const DownloadItem& item);
@@ -64,7 +64,7 @@ private:
 
     std::atomic<bool> running_{false};
     std::atomic<bool> stop_{false};
-    CKernelHandle thread_;
+    CThread thread_;
     CKernelHandle wake_; // auto-reset; made by the first Start, lives as long as the worker
 
     // Written by Start before the pass thread exists.

@@ -2,7 +2,7 @@
 
 #include "net/TransferSignal.h"
 
-#include <process.h>
+#include <utility>
 
 namespace nook {
 
@@ -10,17 +10,9 @@ CFetchControl::~CFetchControl() {
     Stop();
 }
 
-unsigned __stdcall CFetchControl::ThreadMain(void* self) {
-    static_cast<CFetchControl*>(self)->body_();
-    return 0;
-}
-
 bool CFetchControl::Launch(std::function<void()> body) {
     std::lock_guard<std::mutex> guard(threadLock_);
-    body_ = std::move(body);
-    thread_ =
-        reinterpret_cast<void*>(_beginthreadex(nullptr, 0, &CFetchControl::ThreadMain, this, 0, nullptr));
-    return thread_ != nullptr;
+    return thread_.Start(std::move(body));
 }
 
 void CFetchControl::Stop() {
@@ -32,11 +24,7 @@ void CFetchControl::Stop() {
         std::lock_guard<std::mutex> signalGuard(signalLock_);
         if (watched_) watched_->Wake();
     }
-    if (thread_) {
-        WaitForSingleObject(thread_, INFINITE);
-        CloseHandle(thread_);
-        thread_ = nullptr;
-    }
+    thread_.Join();
 }
 
 void CFetchControl::Watch(std::shared_ptr<CTransferSignal> signal) {

@@ -7,6 +7,8 @@
 // Launch and Stop are serialised, so a Stop never misses a thread being started.
 #pragma once
 
+#include "framework/Thread.h"
+
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -38,12 +40,9 @@ public:
     void Unwatch();
 
 private:
-    static unsigned __stdcall ThreadMain(void* self);
-
     std::atomic<bool> stop_{false};
-    std::mutex threadLock_;      // Launch and Stop
-    void* thread_ = nullptr;     // owned thread handle; guarded by threadLock_
-    std::function<void()> body_; // written before the thread starts
+    std::mutex threadLock_; // Launch and Stop
+    CThread thread_;        // guarded by threadLock_
     std::mutex signalLock_;
     std::shared_ptr<CTransferSignal> watched_; // guarded by signalLock_
 };

@@ -5,6 +5,26 @@
 
 namespace nook {
 
+namespace {
+
+// What an open that did not open reports.
+HttpError OpenError(CInternetTransfer::OpenEnd end) {
+    switch (end) {
+    case CInternetTransfer::OpenEnd::InternetFailed:
+        return HttpError::InternetOpenFailed;
+    case CInternetTransfer::OpenEnd::CallbackFailed:
+        return HttpError::CallbackFailed;
+    case CInternetTransfer::OpenEnd::UrlFailed:
+        return HttpError::UrlOpenFailed;
+    case CInternetTransfer::OpenEnd::Opened:
+    case CInternetTransfer::OpenEnd::Stopped:
+        break;
+    }
+    return HttpError::Stopped;
+}
+
+} // namespace
+
 CHttpFetcher::~CHttpFetcher() {
     Stop();
 }
@@ -36,31 +56,11 @@ bool CHttpFetcher::Run() {
         CInternetTransfer*& slot;
         ~Unpublish() { slot = nullptr; }
     } unpublish{transfer_};
-    if (!transfer.OpenInternet()) {
-        OnError(HttpError::InternetOpenFailed);
-        return false;
-    }
-    if (async_ && !transfer.InstallCallback()) {
-        OnError(HttpError::CallbackFailed);
-        return false;
-    }
-    if (control_.StopRequested()) {
-        OnError(HttpError::Stopped);
-        return true;
-    }
-    if (!transfer.ArmSignal()) {
-        OnError(HttpError::CallbackFailed);
-        return false;
-    }
-    switch (transfer.OpenUrl(url_, headers_)) {
-    case CInternetTransfer::Outcome::Failed:
-        OnError(HttpError::UrlOpenFailed);
-        return false;
-    case CInternetTransfer::Outcome::Stopped:
-        OnError(HttpError::Stopped);
-        return true;
-    case CInternetTransfer::Outcome::Done:
-        break;
+    const CInternetTransfer::OpenEnd opened = transfer.Open(url_, headers_);
+    if (opened != CInternetTransfer::OpenEnd::Opened) {
+        const HttpError error = OpenError(opened);
+        OnError(error);
+        return error == HttpError::Stopped;
     }
     OnConnected();
     for (;;) {

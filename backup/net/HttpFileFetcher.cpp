@@ -3,6 +3,7 @@
 #include "net/InternetTransfer.h"
 #include "net/PercentEncoding.h"
 #include "platform/Files.h"
+#include "util/FileHandle.h"
 
 #include <cstdio>
 
@@ -15,22 +16,19 @@ namespace {
 class CTargetFile {
 public:
     explicit CTargetFile(const std::string& path) : file_(platform::OpenFile(path, "wb")) {}
-    ~CTargetFile() { Close(); }
-    CTargetFile(const CTargetFile&) = delete;
-    CTargetFile& operator=(const CTargetFile&) = delete;
 
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return static_cast<bool>(file_); }
     bool Write(std::string_view bytes) {
-        return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+        return std::fwrite(bytes.data(), 1, bytes.size(), file_.Get()) == bytes.size();
     }
+    // By hand, for fclose's result: the owner's close drops it.
     bool Close() {
-        std::FILE* file = file_;
-        file_ = nullptr;
+        std::FILE* file = file_.Release();
         return !file || std::fclose(file) == 0;
     }
 
 private:
-    std::FILE* file_; // owned
+    CFileHandle file_;
 };
 
 } // namespace
@@ -74,19 +72,10 @@ bool CHttpFileFetcher::Run() {
     if (control_.StopRequested()) return true;
     OnNotify(FetchNotice::FileCreated, -1, 0);
     CInternetTransfer transfer(control_, async_);
-    if (!transfer.OpenInternet()) return false;
-    if (async_ && !transfer.InstallCallback()) return false;
-    if (control_.StopRequested()) return true;
-    if (!transfer.ArmSignal()) return false;
-    OnNotify(FetchNotice::InternetReady, -1, 0);
-    switch (transfer.OpenUrl(PercentEncodeUrl(url_), std::string())) {
-    case CInternetTransfer::Outcome::Failed:
-        return false;
-    case CInternetTransfer::Outcome::Stopped:
-        return true;
-    case CInternetTransfer::Outcome::Done:
-        break;
-    }
+    const CInternetTransfer::OpenEnd opened = transfer.Open(PercentEncodeUrl(url_), std::string(), [this] {
+        OnNotify(FetchNotice::InternetReady, -1, 0);
+    });
+    if (opened != CInternetTransfer::OpenEnd::Opened) return opened == CInternetTransfer::OpenEnd::Stopped;
     answer_.status = transfer.StatusCode();
     transfer.QueryHeader(HTTP_QUERY_CONTENT_TYPE, answer_.contentType);
     answer_.contentLength = transfer.ContentLength();
@@ -96,14 +85,9 @@ bool CHttpFileFetcher::Run() {
     std::int64_t done = 0;
     for (;;) {
         std::string_view chunk;
-        switch (transfer.Read(chunk)) {
-        case CInternetTransfer::Outcome::Failed:
-            return false;
-        case CInternetTransfer::Outcome::Stopped:
-            return true;
-        case CInternetTransfer::Outcome::Done:
-            break;
-        }
+        const CInternetTransfer::Outcome outcome = transfer.Read(chunk);
+        if (outcome != CInternetTransfer::Outcome::Done)
+            return outcome == CInternetTransfer::Outcome::Stopped;
         if (chunk.empty()) break;
         // A short write would leave a damaged photo that looks complete.
         if (!file.Write(chunk)) return false;

@@ -29,22 +29,33 @@ std::wstring WireAddress(const std::string& url) {
 CInternetTransfer::CInternetTransfer(CFetchControl& control, bool async) : control_(control), async_(async) {}
 
 CInternetTransfer::~CInternetTransfer() {
-    if (request_) InternetCloseHandle(request_);
-    if (internet_) InternetCloseHandle(internet_);
+    // By hand: the members would go after the signal is retired.
+    request_.Reset();
+    internet_.Reset();
     if (signal_) {
         control_.Unwatch();
         signal_->Retire();
     }
 }
 
+CInternetTransfer::OpenEnd CInternetTransfer::Open(const std::string& url, const std::string& headers,
+                                                   const std::function<void()>& ready) {
+    if (!OpenInternet()) return OpenEnd::InternetFailed;
+    if (async_ && !InstallCallback()) return OpenEnd::CallbackFailed;
+    if (control_.StopRequested()) return OpenEnd::Stopped;
+    if (!ArmSignal()) return OpenEnd::CallbackFailed;
+    if (ready) ready();
+    return OpenUrl(url, headers);
+}
+
 bool CInternetTransfer::OpenInternet() {
-    internet_ = InternetOpenW(kFetchUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr,
-                              async_ ? INTERNET_FLAG_ASYNC : 0);
-    return internet_ != nullptr;
+    internet_.Reset(InternetOpenW(kFetchUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr,
+                                  async_ ? INTERNET_FLAG_ASYNC : 0));
+    return static_cast<bool>(internet_);
 }
 
 bool CInternetTransfer::InstallCallback() {
-    return InternetSetStatusCallbackW(internet_, &CTransferSignal::StatusCallback) !=
+    return InternetSetStatusCallbackW(internet_.Get(), &CTransferSignal::StatusCallback) !=
            INTERNET_INVALID_STATUS_CALLBACK;
 }
 
@@ -60,26 +71,26 @@ void CInternetTransfer::AwaitCompletion() {
     if (!control_.StopRequested()) signal_->Wait();
 }
 
-CInternetTransfer::Outcome CInternetTransfer::OpenUrl(const std::string& url, const std::string& headers) {
+CInternetTransfer::OpenEnd CInternetTransfer::OpenUrl(const std::string& url, const std::string& headers) {
     std::wstring wideUrl = WireAddress(url);
     std::wstring wideHeaders = platform::ToWide(headers);
     signal_->BeginOperation();
-    HINTERNET opened =
-        InternetOpenUrlW(internet_, wideUrl.c_str(), wideHeaders.empty() ? nullptr : wideHeaders.c_str(),
-                         static_cast<DWORD>(wideHeaders.size()), kOpenFlags, signal_->Context());
+    HINTERNET opened = InternetOpenUrlW(
+        internet_.Get(), wideUrl.c_str(), wideHeaders.empty() ? nullptr : wideHeaders.c_str(),
+        static_cast<DWORD>(wideHeaders.size()), kOpenFlags, signal_->Context());
     bool pending = !opened && GetLastError() == ERROR_IO_PENDING;
     if (pending)
         AwaitCompletion();
     else
         signal_->CompletedAtOnce();
-    request_ = opened ? opened : signal_->Request();
-    if (control_.StopRequested()) return Outcome::Stopped;
+    request_.Reset(opened ? opened : signal_->Request());
+    if (control_.StopRequested()) return OpenEnd::Stopped;
     // A request that completed with an error (no connection, no answer) has no body to read.
-    if (!request_ || (pending && signal_->CompletionError() != ERROR_SUCCESS)) return Outcome::Failed;
+    if (!request_ || (pending && signal_->CompletionError() != ERROR_SUCCESS)) return OpenEnd::UrlFailed;
     std::string length;
     if (QueryHeader(HTTP_QUERY_CONTENT_LENGTH, length))
         contentLength_ = std::strtoll(length.c_str(), nullptr, 10);
-    return Outcome::Done;
+    return OpenEnd::Opened;
 }
 
 CInternetTransfer::Outcome CInternetTransfer::Read(std::string_view& chunk) {
@@ -87,8 +98,8 @@ CInternetTransfer::Outcome CInternetTransfer::Read(std::string_view& chunk) {
     record.lpvBuffer = signal_->Buffer();
     record.dwBufferLength = CTransferSignal::kReadSize;
     signal_->BeginOperation();
-    bool done =
-        InternetReadFileExA(request_, &record, async_ ? IRF_ASYNC : IRF_SYNC, signal_->Context()) != FALSE;
+    bool done = InternetReadFileExA(request_.Get(), &record, async_ ? IRF_ASYNC : IRF_SYNC,
+                                    signal_->Context()) != FALSE;
     bool pending = !done && GetLastError() == ERROR_IO_PENDING;
     if (pending)
         AwaitCompletion();
@@ -115,12 +126,12 @@ int CInternetTransfer::StatusCode() const {
 bool CInternetTransfer::QueryHeader(DWORD infoLevel, std::string& text) const {
     if (!request_) return false;
     DWORD bytes = 0;
-    if (!HttpQueryInfoW(request_, infoLevel, nullptr, &bytes, nullptr) &&
+    if (!HttpQueryInfoW(request_.Get(), infoLevel, nullptr, &bytes, nullptr) &&
         GetLastError() != ERROR_INSUFFICIENT_BUFFER)
         return false;
     std::vector<wchar_t> value(bytes / sizeof(wchar_t) + 1);
     bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (!HttpQueryInfoW(request_, infoLevel, value.data(), &bytes, nullptr)) return false;
+    if (!HttpQueryInfoW(request_.Get(), infoLevel, value.data(), &bytes, nullptr)) return false;
     text = platform::FromWide(std::wstring_view(value.data(), bytes / sizeof(wchar_t)));
     return true;
 }

@@ -1,18 +1,21 @@
 // The WinInet side of one fetch, used on the fetch thread only: the internet handle, the
 // request handle, the completion signal, and the open and read steps with their waits.
-// Both handles are closed when the object goes. The status callback stays installed
-// while they close: it reaches the fetch only through the signal table, and an operation
-// cut short by the close still has to report its end there to release its buffer.
+// Both handles are closed when the object goes, before the signal is let go of. The
+// status callback stays installed while they close: it reaches the fetch only through
+// the signal table, and an operation cut short by the close still has to report its end
+// there to release its buffer.
 // A stop is always looked at before a failure, so a stopped fetch is never reported as
 // a failed one. WinInet (Wine's at least) reports a refused connection as a request that
 // completed with an error and an empty body, and a connection lost mid-body as the end of
 // the body: both are failures here, or a photo would be stored empty or cut off.
 #pragma once
 
+#include "framework/InternetHandle.h"
 #include "net/FetchControl.h"
 #include "net/TransferSignal.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,22 +28,20 @@ extern const wchar_t kFetchUserAgent[];
 class CInternetTransfer {
 public:
     enum class Outcome { Done, Failed, Stopped };
+    // How Open ended: opened, stopped, or the step that failed.
+    enum class OpenEnd { Opened, Stopped, InternetFailed, CallbackFailed, UrlFailed };
 
     CInternetTransfer(CFetchControl& control, bool async);
     ~CInternetTransfer();
     CInternetTransfer(const CInternetTransfer&) = delete;
     CInternetTransfer& operator=(const CInternetTransfer&) = delete;
 
-    bool OpenInternet();
-    // Asynchronous mode only; false when WinInet refuses the callback.
-    bool InstallCallback();
-    // Makes the completion signal and lets a Stop wake it; false when that fails.
-    bool ArmSignal();
-
-    // Opens `url` (code page 936 text; bytes above 126 go out percent-encoded, so the
-    // server receives exactly these bytes whatever the system's code page). `headers`
-    // may be empty.
-    Outcome OpenUrl(const std::string& url, const std::string& headers);
+    // Opens the WinInet session, installs the status callback (asynchronous mode), makes
+    // the completion signal a Stop can wake, calls `ready` (when set) and opens `url`
+    // (code page 936 text; bytes above 126 go out percent-encoded, so the server receives
+    // exactly these bytes whatever the system's code page). `headers` may be empty. A
+    // stop is looked at before the signal is made and after the open.
+    OpenEnd Open(const std::string& url, const std::string& headers, const std::function<void()>& ready = {});
 
     // The Content-Length of the open request, or -1 when the answer gives none.
     std::int64_t ContentLength() const { return contentLength_; }
@@ -56,13 +57,19 @@ public:
     bool QueryHeader(DWORD infoLevel, std::string& text) const;
 
 private:
+    bool OpenInternet();
+    // False when WinInet refuses the callback.
+    bool InstallCallback();
+    // Makes the completion signal and lets a Stop wake it; false when that fails.
+    bool ArmSignal();
+    OpenEnd OpenUrl(const std::string& url, const std::string& headers);
     // Called after an operation answered ERROR_IO_PENDING.
     void AwaitCompletion();
 
     CFetchControl& control_;
     const bool async_;
-    HINTERNET internet_ = nullptr;            // owned
-    HINTERNET request_ = nullptr;             // owned
+    CInternetHandle internet_;
+    CInternetHandle request_;
     std::shared_ptr<CTransferSignal> signal_; // shared with the callback table
     std::int64_t contentLength_ = -1;
     std::int64_t received_ = 0;

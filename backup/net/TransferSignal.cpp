@@ -2,6 +2,7 @@
 
 #include <mutex>
 #include <unordered_map>
+#include <utility>
 
 namespace nook {
 
@@ -21,20 +22,17 @@ SignalTable& Table() {
 
 } // namespace
 
-CTransferSignal::CTransferSignal(DWORD_PTR context, HANDLE event) : context_(context), event_(event) {
+CTransferSignal::CTransferSignal(DWORD_PTR context, CKernelHandle event)
+    : context_(context), event_(std::move(event)) {
     readRecord_.dwStructSize = sizeof(readRecord_);
 }
 
-CTransferSignal::~CTransferSignal() {
-    CloseHandle(event_);
-}
-
 std::shared_ptr<CTransferSignal> CTransferSignal::Create() {
-    HANDLE event = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    CKernelHandle event(CreateEventW(nullptr, FALSE, FALSE, nullptr));
     if (!event) return nullptr;
     SignalTable& table = Table();
     std::lock_guard<std::mutex> guard(table.lock);
-    std::shared_ptr<CTransferSignal> signal(new CTransferSignal(table.next++, event));
+    std::shared_ptr<CTransferSignal> signal(new CTransferSignal(table.next++, std::move(event)));
     table.live.emplace(signal->context_, signal);
     return signal;
 }
@@ -57,7 +55,7 @@ void CALLBACK CTransferSignal::StatusCallback(HINTERNET, DWORD_PTR context, DWOR
     if (signal.retired_)
         table.live.erase(found);
     else
-        SetEvent(signal.event_);
+        SetEvent(signal.event_.Get());
 }
 
 void CTransferSignal::BeginOperation() {
@@ -72,11 +70,11 @@ void CTransferSignal::CompletedAtOnce() {
 }
 
 void CTransferSignal::Wait() {
-    WaitForSingleObject(event_, INFINITE);
+    WaitForSingleObject(event_.Get(), INFINITE);
 }
 
 void CTransferSignal::Wake() {
-    SetEvent(event_);
+    SetEvent(event_.Get());
 }
 
 void CTransferSignal::Retire() {

@@ -10,6 +10,8 @@
 // WinInet call, only around the lookup, an event signal and bookkeeping.
 #pragma once
 
+#include "framework/KernelHandle.h"
+
 #include <windows.h>
 #include <wininet.h>
 
@@ -24,7 +26,6 @@ public:
 
     // Registers a new signal; null when no event can be created.
     static std::shared_ptr<CTransferSignal> Create();
-    ~CTransferSignal();
     CTransferSignal(const CTransferSignal&) = delete;
     CTransferSignal& operator=(const CTransferSignal&) = delete;
 
@@ -57,10 +58,10 @@ public:
     void Retire();
 
 private:
-    CTransferSignal(DWORD_PTR context, HANDLE event);
+    CTransferSignal(DWORD_PTR context, CKernelHandle event);
 
     const DWORD_PTR context_;
-    const HANDLE event_; // owned; auto-reset
+    const CKernelHandle event_; // auto-reset
     std::atomic<HINTERNET> request_{nullptr};
     std::atomic<DWORD> completionError_{0};
     bool pending_ = false; // guarded by the table lock

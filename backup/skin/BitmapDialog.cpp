@@ -1,7 +1,7 @@
 #include "skin/BitmapDialog.h"
 
-#include "skin/BitmapRegion.h"
 #include "framework/GdiHandles.h"
+#include "skin/BitmapRegion.h"
 
 #include <windowsx.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/ShapedBackground.h"
 #include "framework/Dialog.h"
+#include "skin/ShapedBackground.h"
 
 namespace nook {
 

@@ -4,8 +4,8 @@
 // and united.
 #include "skin/BitmapRegion.h"
 
-#include "skin/BitmapPixels.h"
 #include "framework/GdiHandles.h"
+#include "skin/BitmapPixels.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,9 +1,7 @@
 #include "skin/ClearLabel.h"
 
+#include "skin/ClearText.h"
 #include "skin/TransparentRepaint.h"
-#include "framework/GdiHandles.h"
-
-#include <vector>
 
 namespace nook {
 
@@ -32,24 +30,12 @@ void CClearLabel::Paint(HDC dc) {
     RECT client;
     GetClientRect(Hwnd(), &client);
     if (!transparent_) FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(Hwnd())) + 1);
-    const int length = GetWindowTextW(Hwnd(), text.data(), static_cast<int>(text.size()));
-    auto font = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
-    CSelectObject selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    DrawTextW(dc, text.data(), length, &client, TextFlags());
-    SetTextColor(dc, oldColour);
-    SetBkMode(dc, oldMode);
+    DrawClearText(dc, ControlFont(Hwnd()), WindowText(Hwnd()), client, TextFlags(),
+                  GetSysColor(COLOR_WINDOWTEXT));
 }
 
 LRESULT CClearLabel::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_PAINT: {
-        CPaintDC dc(Hwnd());
-        Paint(dc.Get());
-        return 0;
-    }
     case WM_ERASEBKGND:
         if (transparent_) return TRUE; // the parent's pixels stay
         break;
@@ -63,7 +49,7 @@ LRESULT CClearLabel::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return CWindow::WindowProc(msg, wParam, lParam);
+    return CPaintedWindow::WindowProc(msg, wParam, lParam);
 }
 
 } // namespace nook

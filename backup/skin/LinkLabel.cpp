@@ -1,8 +1,7 @@
 #include "skin/LinkLabel.h"
 
+#include "skin/ClearText.h"
 #include "skin/TransparentRepaint.h"
-
-#include <vector>
 
 namespace nook {
 
@@ -13,12 +12,6 @@ constexpr UINT kLeaveTimerMs = 100;
 constexpr COLORREF kNormalColour = RGB(0, 0, 238);
 constexpr COLORREF kHoverColour = RGB(255, 0, 0);
 constexpr int kHelpCursorId = 106;
-
-std::wstring WindowText(HWND hwnd) {
-    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1);
-    int length = GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
-    return std::wstring(text.data(), static_cast<size_t>(length));
-}
 
 } // namespace
 
@@ -32,9 +25,8 @@ void CLinkLabel::OnSubclassed() {
 }
 
 void CLinkLabel::MakeFonts() {
-    auto base = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
-    if (!base) base = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    if (!base) base = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    HGDIOBJ base = ControlFont(Hwnd());
+    if (!base) base = GetStockObject(SYSTEM_FONT);
     LOGFONTW logFont{};
     GetObjectW(base, sizeof(logFont), &logFont);
     font_.Reset(CreateFontIndirectW(&logFont));
@@ -92,24 +84,13 @@ void CLinkLabel::SetHovered(bool hovered) {
 void CLinkLabel::Paint(HDC dc) {
     RECT client;
     GetClientRect(Hwnd(), &client);
-    std::wstring text = WindowText(Hwnd());
-    CSelectObject select(dc, (hovered_ ? underlined_ : font_).Get());
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = SetTextColor(dc, hovered_ ? kHoverColour : kNormalColour);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
-              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-    SetTextColor(dc, oldColour);
-    SetBkMode(dc, oldMode);
+    DrawClearText(dc, (hovered_ ? underlined_ : font_).Get(), WindowText(Hwnd()), client,
+                  DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX, hovered_ ? kHoverColour : kNormalColour);
 }
 
 LRESULT CLinkLabel::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     tooltip_.Relay(msg, wParam, lParam);
     switch (msg) {
-    case WM_PAINT: {
-        CPaintDC dc(Hwnd());
-        Paint(dc.Get());
-        return 0;
-    }
     case WM_ERASEBKGND:
         return TRUE; // transparent: the parent's pixels stay
     case WM_MOUSEMOVE:
@@ -135,7 +116,7 @@ LRESULT CLinkLabel::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return CWindow::WindowProc(msg, wParam, lParam);
+    return CPaintedWindow::WindowProc(msg, wParam, lParam);
 }
 
 } // namespace nook

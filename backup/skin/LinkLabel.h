@@ -1,9 +1,9 @@
 #pragma once
 
-#include "skin/Tooltip.h"
 #include "framework/GdiHandles.h"
-#include "framework/Window.h"
 #include "framework/WindowTimer.h"
+#include "skin/PaintedWindow.h"
+#include "skin/Tooltip.h"
 
 #include <string>
 
@@ -12,7 +12,7 @@ namespace nook {
 // A static control shown as a hyperlink: blue, red and underlined while the pointer is
 // over it, with a hand cursor and a tooltip showing the link. Clicks reach the dialog
 // as STN_CLICKED commands; opening the link is the dialog's business.
-class CLinkLabel : public CWindow {
+class CLinkLabel : public CPaintedWindow {
   public:
     // Before the control is attached; empty takes the window text.
     void SetLinkText(std::string linkText) { linkText_ = std::move(linkText); }
@@ -22,6 +22,7 @@ class CLinkLabel : public CWindow {
   protected:
     void OnSubclassed() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
 
   private:
     void MakeFonts();
@@ -29,7 +30,6 @@ class CLinkLabel : public CWindow {
     void LoadHandCursor();
     void AddTooltip();
     void SetHovered(bool hovered);
-    void Paint(HDC dc);
 
     std::string linkText_;
     CFontHandle font_, underlined_;

@@ -1,7 +1,5 @@
 #include "skin/NotifyDialog.h"
 
-#include "res/resource.h"
-
 #include <cstdio>
 
 namespace nook {
@@ -25,28 +23,33 @@ void Place(HWND hwnd, const RECT& r) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void SetImages(CSkinButton& button, const ButtonImageIds& ids) {
+    button.SetBitmaps(ids.hover, kButtonKey, ids.normal, kButtonKey);
+}
+
 } // namespace
 
-CNotifyDialog::CNotifyDialog() : CTitledBitmapDialog(IDD_NOTIFY, IDB_NOTICE_BACKGROUND) {}
+CNotifyDialog::CNotifyDialog(const NotifyDialogIds& ids)
+    : CTitledBitmapDialog(ids.dialog, ids.background), ids_(ids) {}
 
 bool CNotifyDialog::OnInitDialog() {
     CTitledBitmapDialog::OnInitDialog();
-    closeButton_.SubclassDlgItem(IDC_CLOSE, Hwnd());
+    closeButton_.SubclassDlgItem(ids_.closeControl, Hwnd());
     okButton_.SubclassDlgItem(IDOK, Hwnd());
     cancelButton_.SubclassDlgItem(IDCANCEL, Hwnd());
-    messageLabel_.SubclassDlgItem(IDC_MESSAGE, Hwnd());
-    countdownLabel_.SubclassDlgItem(IDC_COUNTDOWN, Hwnd());
+    messageLabel_.SubclassDlgItem(ids_.messageControl, Hwnd());
+    countdownLabel_.SubclassDlgItem(ids_.countdownControl, Hwnd());
 
     Place(closeButton_.Hwnd(), kCloseButton);
-    closeButton_.SetBitmaps(IDB_CAPTION_CLOSE_HOVER, kButtonKey, IDB_CAPTION_CLOSE, kButtonKey);
-    okButton_.SetBitmaps(IDB_OK_HOVER, kButtonKey, IDB_OK, kButtonKey);
+    SetImages(closeButton_, ids_.close);
+    SetImages(okButton_, ids_.ok);
     // The rounded buttons stand on the bitmap, not on a grey box.
     okButton_.SetTransparent(false);
     cancelButton_.SetTransparent(false);
     if (mode_ == kOkCancel || mode_ == kCountdown) {
         Place(okButton_.Hwnd(), kPairOk);
         Place(cancelButton_.Hwnd(), kPairCancel);
-        cancelButton_.SetBitmaps(IDB_CANCEL_HOVER, kButtonKey, IDB_CANCEL, kButtonKey);
+        SetImages(cancelButton_, ids_.cancel);
     } else {
         Place(okButton_.Hwnd(), kSingleOk);
         ShowWindow(cancelButton_.Hwnd(), SW_HIDE);
@@ -81,17 +84,15 @@ void CNotifyDialog::Finish(INT_PTR result) {
 
 bool CNotifyDialog::OnCommand(int id, int code, HWND) {
     if (code != BN_CLICKED) return false;
-    switch (id) {
-    case IDOK:
+    if (id == IDOK) {
         Finish(IDOK);
         return true;
-    case IDCANCEL:
-    case IDC_CLOSE:
+    }
+    if (id == IDCANCEL || id == ids_.closeControl) {
         Finish(IDCANCEL);
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 LRESULT CNotifyDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -3,14 +3,24 @@
 // countdown that ends the dialog by itself.
 #pragma once
 
+#include "framework/WindowTimer.h"
+#include "skin/ButtonImageIds.h"
 #include "skin/ClearLabel.h"
 #include "skin/SkinButton.h"
 #include "skin/TitledBitmapDialog.h"
-#include "framework/WindowTimer.h"
 
 #include <string>
 
 namespace nook {
+
+// The program's resources of the notice: its template (with IDOK, IDCANCEL and the three
+// controls named here), its background and the images of its buttons.
+struct NotifyDialogIds {
+    int dialog;
+    int background;
+    int closeControl, messageControl, countdownControl;
+    ButtonImageIds close, ok, cancel;
+};
 
 class CNotifyDialog : public CTitledBitmapDialog {
   public:
@@ -20,7 +30,7 @@ class CNotifyDialog : public CTitledBitmapDialog {
     static constexpr UINT_PTR kCountdownTimer = 1;
     static constexpr int kCountdownSeconds = 10;
 
-    CNotifyDialog();
+    explicit CNotifyDialog(const NotifyDialogIds& ids);
 
     // Code page 936.
     void SetMessage(std::string message) { message_ = std::move(message); }
@@ -35,6 +45,7 @@ class CNotifyDialog : public CTitledBitmapDialog {
     void ShowCountdown();
     void Finish(INT_PTR result);
 
+    const NotifyDialogIds ids_;
     std::string message_;
     int mode_ = kOk;
     int elapsed_ = 0;

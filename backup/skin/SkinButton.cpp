@@ -1,19 +1,15 @@
 #include "skin/SkinButton.h"
 
+#include "framework/GdiHandles.h"
+#include "skin/ClearText.h"
 #include "skin/ImageCopies.h"
-#include "framework/ShellOpen.h"
-#include "platform/win32/WideText.h"
 
-#include <mmsystem.h>
 #include <windowsx.h>
-
-#include <vector>
 
 namespace nook {
 
 namespace {
 
-constexpr size_t kMaxLink = 260;
 constexpr int kTooltipWidth = 400;
 
 HBITMAP LoadBitmapResource(int id, HINSTANCE module) {
@@ -34,32 +30,18 @@ void Draw3dRect(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
     FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
 }
 
-// Copies the parent's pixels under `button` from `parentDc` into a new bitmap.
-HBITMAP CopyParentArea(HWND button, HDC parentDc) {
-    RECT rect;
-    GetWindowRect(button, &rect);
-    MapWindowPoints(nullptr, GetParent(button), reinterpret_cast<POINT*>(&rect), 2);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HBITMAP copy = CreateCompatibleBitmap(parentDc, width, height);
-    if (!copy) return nullptr;
-    CMemoryDC memory(parentDc);
-    CSelectObject select(memory.Get(), copy);
-    BitBlt(memory.Get(), 0, 0, width, height, parentDc, rect.left, rect.top, SRCCOPY);
-    return copy;
+LayoutRect ToLayout(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+RECT FromLayout(const LayoutRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 } // namespace
 
-void CSkinButton::Sound::Play() const {
-    if (!name.empty()) PlaySoundW(name.c_str(), module, flags);
-}
-
 CSkinButton::CSkinButton() {
     SetDefaultColours(false);
-}
-
-CSkinButton::~CSkinButton() {
-    if (menu_) DestroyMenu(menu_);
 }
 
 void CSkinButton::OnSubclassed() {
@@ -104,13 +86,13 @@ int CSkinButton::SetBitmaps(int hoverId, COLORREF hoverKey, int normalId, COLORR
 
 void CSkinButton::SetTransparent(bool repaint) {
     transparent_ = true;
-    background_.Reset();
+    backdrop_.Reset();
     Repaint(repaint);
 }
 
 int CSkinButton::RefreshBackground(HDC parentDc) {
     if (!transparent_ || !parentDc || !Hwnd()) return kNotTransparent;
-    background_.Reset(CopyParentArea(Hwnd(), parentDc));
+    backdrop_.Refresh(Hwnd(), parentDc);
     return kDone;
 }
 
@@ -169,28 +151,25 @@ void CSkinButton::SetDefault(bool isDefault, bool repaint) {
 }
 
 void CSkinButton::SetHoverSound(std::string_view name, HMODULE module, DWORD flags) {
-    hoverSound_ = {platform::ToWide(name), module, flags};
+    hoverSound_.Set(name, module, flags);
 }
 
 void CSkinButton::SetClickSound(std::string_view name, HMODULE module, DWORD flags) {
-    clickSound_ = {platform::ToWide(name), module, flags};
+    clickSound_.Set(name, module, flags);
 }
 
 bool CSkinButton::SetMenu(int menuId, HWND owner, HINSTANCE module, bool repaint) {
-    if (menu_) DestroyMenu(menu_);
-    menu_ = LoadMenuW(module ? module : GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menuId));
-    menuOwner_ = owner;
+    const bool loaded = menu_.Load(menuId, owner, module);
     Repaint(repaint);
-    return menu_ != nullptr;
+    return loaded;
 }
 
 void CSkinButton::SetMenuCallback(HWND window, UINT message) {
-    menuCallbackWindow_ = window;
-    menuCallbackMessage_ = message;
+    menu_.SetCallback(window, message);
 }
 
 void CSkinButton::SetLink(std::string_view link) {
-    link_ = std::string(link.substr(0, kMaxLink));
+    link_.Set(link);
 }
 
 void CSkinButton::Repaint(bool repaint) {
@@ -236,24 +215,17 @@ void CSkinButton::OnClicked() {
         Repaint(true);
     } else if (menu_) {
         ShowMenu();
-    } else if (!link_.empty()) {
-        ShellOpen(link_, SW_SHOWMAXIMIZED);
+    } else if (!link_.Empty()) {
+        link_.Open();
     }
 }
 
 void CSkinButton::ShowMenu() {
     menuOpen_ = true;
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    if (menuCallbackWindow_ && menuCallbackMessage_)
-        SendMessageW(menuCallbackWindow_, menuCallbackMessage_, reinterpret_cast<WPARAM>(menu_), 0);
-    RECT rect;
-    GetWindowRect(Hwnd(), &rect);
-    UINT command =
-        TrackPopupMenuEx(GetSubMenu(menu_, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-                         rect.left, rect.bottom, Hwnd(), nullptr);
+    menu_.Open(Hwnd());
     menuOpen_ = false;
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    if (command != 0 && menuOwner_) PostMessageW(menuOwner_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }
 
 bool CSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -277,14 +249,7 @@ bool CSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
 
 void CSkinButton::DrawBackground(HDC dc, RECT& area, bool pressed, bool focused) {
     if (transparent_) {
-        if (!background_) {
-            CWindowDC parent(GetParent(Hwnd()));
-            background_.Reset(CopyParentArea(Hwnd(), parent.Get()));
-        }
-        CMemoryDC memory(dc);
-        CSelectObject select(memory.Get(), background_.Get());
-        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.Get(), 0, 0,
-               SRCCOPY);
+        backdrop_.Draw(Hwnd(), dc, area);
         return;
     }
     if (!flat_ && (focused || default_)) {
@@ -325,70 +290,44 @@ const CMaskedImage* CSkinButton::ImageFor(bool pressed) const {
 
 void CSkinButton::DrawImageAndText(HDC dc, const RECT& area, const CMaskedImage* image, bool pressed,
                                    bool disabled, bool focused) {
-    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(Hwnd())) + 1);
-    const int length = GetWindowTextW(Hwnd(), text.data(), static_cast<int>(text.size()));
-    const bool shift = pressed && !checkBox_;
-    const int width = area.right - area.left, height = area.bottom - area.top;
-
-    RECT textArea = area;
+    const std::wstring text = WindowText(Hwnd());
+    // A check box shows its state by its image; only a pushed button moves its face.
+    const LayoutPoint shift =
+        pressed && !checkBox_ ? LayoutPoint{pressedOffset_.x, pressedOffset_.y} : LayoutPoint{};
+    std::optional<LayoutSize> imageSize;
+    if (image) imageSize = LayoutSize{image->Width(), image->Height()};
+    const ButtonLayout layout = LayOutButton(
+        {ToLayout(area), imageSize, !text.empty(), placement_, imageMargin_, textMargin_, shift});
     if (image) {
-        const int iw = image->Width(), ih = image->Height();
-        int x = area.left + (width - iw) / 2;
-        int y = area.top + (height - ih) / 2;
-        switch (placement_) {
-        case Placement::ImageLeft:
-            x = area.left + imageMargin_;
-            textArea.left = x + iw;
-            break;
-        case Placement::ImageAbove:
-            y = area.top + textMargin_;
-            textArea.top = y + ih;
-            break;
-        case Placement::ImageRight:
-            x = area.right - imageMargin_ - iw;
-            textArea.right = x;
-            break;
-        }
-        if (length == 0) {
-            x = area.left + (width - iw) / 2;
-            if (placement_ != Placement::ImageRight) y = area.top + (height - ih) / 2;
-        }
-        if (shift) {
-            x += pressedOffset_.x;
-            y += pressedOffset_.y;
-        }
         if (disabled) {
-            image->DrawDisabled(dc, x, y);
+            image->DrawDisabled(dc, layout.image.x, layout.image.y);
         } else {
-            image->Draw(dc, x, y);
+            image->Draw(dc, layout.image.x, layout.image.y);
         }
     }
-    if (length == 0) return;
+    if (text.empty()) return;
 
-    auto font = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
-    CSelectObject selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-    RECT textRect = textArea;
-    DrawTextW(dc, text.data(), length, &textRect, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
-    OffsetRect(&textRect,
-               textArea.left - textRect.left +
-                   ((textArea.right - textArea.left) - (textRect.right - textRect.left)) / 2,
-               textArea.top - textRect.top +
-                   ((textArea.bottom - textArea.top) - (textRect.bottom - textRect.top)) / 2);
-    if (shift) OffsetRect(&textRect, pressedOffset_.x, pressedOffset_.y);
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    if (disabled) {
-        OffsetRect(&textRect, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextW(dc, text.data(), length, &textRect, DT_WORDBREAK | DT_CENTER);
-        OffsetRect(&textRect, -1, -1);
-        SetTextColor(dc, GetSysColor(COLOR_3DSHADOW));
-    } else {
-        SetTextColor(dc, (hovered_ || pressed) ? colours_[kTextHover]
-                         : focused             ? colours_[kTextFocus]
-                                               : colours_[kTextNormal]);
+    const HGDIOBJ font = ControlFont(Hwnd());
+    const UINT format = DT_WORDBREAK | DT_CENTER;
+    RECT measured = FromLayout(layout.textArea);
+    {
+        CSelectObject selectFont(dc, font);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT);
     }
-    DrawTextW(dc, text.data(), length, &textRect, DT_WORDBREAK | DT_CENTER);
-    SetBkMode(dc, oldMode);
+    RECT textRect = FromLayout(
+        CentreText(layout.textArea, {measured.right - measured.left, measured.bottom - measured.top}, shift));
+    if (disabled) {
+        // Embossed: a light copy one pixel down and right under the shadow-coloured text.
+        RECT embossed = textRect;
+        OffsetRect(&embossed, 1, 1);
+        DrawClearText(dc, font, text, embossed, format, GetSysColor(COLOR_3DHILIGHT));
+        DrawClearText(dc, font, text, textRect, format, GetSysColor(COLOR_3DSHADOW));
+        return;
+    }
+    const COLORREF colour = (hovered_ || pressed) ? colours_[kTextHover]
+                            : focused             ? colours_[kTextFocus]
+                                                  : colours_[kTextNormal];
+    DrawClearText(dc, font, text, textRect, format, colour);
 }
 
 LRESULT CSkinButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -442,7 +381,7 @@ LRESULT CSkinButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SYSCOLORCHANGE:
         SetDefaultColours(false);
-        background_.Reset();
+        backdrop_.Reset();
         Repaint(true);
         break;
     default:

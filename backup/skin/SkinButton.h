@@ -1,13 +1,19 @@
 // Owner-drawn bitmap button: hover and normal images drawn through masks, flat with
 // hover tracking or with a 3-D border, optionally a check box, a menu button or a link.
+// The button keeps its states and paints; where the image and text go is worked out by
+// the portable layout, and the menu, the link, the sounds, the tooltip and the copy of
+// the parent behind a transparent button are pieces of their own.
 #pragma once
 
-#include "skin/MaskedImage.h"
-#include "skin/Tooltip.h"
-#include "framework/GdiHandles.h"
 #include "framework/Window.h"
+#include "skin/ButtonLink.h"
+#include "skin/ButtonMenu.h"
+#include "skin/ButtonSound.h"
+#include "skin/MaskedImage.h"
+#include "skin/ParentBackdrop.h"
+#include "skin/Tooltip.h"
+#include "skin/layout/ButtonLayout.h"
 
-#include <string>
 #include <string_view>
 
 namespace nook {
@@ -20,11 +26,10 @@ class CSkinButton : public CWindow {
     static constexpr int kGreyCopy = -2;   // normal image only: grey copy of the hover image
     static constexpr int kDarkerCopy = -3; // normal image only: darker copy of the hover image
 
-    enum class Placement { ImageLeft, ImageAbove, ImageRight };
+    using Placement = ImagePlacement;
     enum Colour { kBackHover, kTextHover, kBackFocus, kTextFocus, kBackNormal, kTextNormal, kColourCount };
 
     CSkinButton();
-    ~CSkinButton() override;
 
     // Bitmap resources of `module` (the program when null) with their transparent
     // colours; on failure every image is released.
@@ -75,13 +80,6 @@ class CSkinButton : public CWindow {
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    struct Sound {
-        std::wstring name;
-        HMODULE module = nullptr;
-        DWORD flags = 0;
-        void Play() const;
-    };
-
     void Repaint(bool repaint);
     void OnMouseMove(WPARAM keys, POINT client);
     void EndHover();
@@ -111,15 +109,12 @@ class CSkinButton : public CWindow {
     POINT pressedOffset_{1, 1};
     Placement placement_ = Placement::ImageLeft;
     COLORREF colours_[kColourCount]{};
-    Sound hoverSound_, clickSound_;
-    HMENU menu_ = nullptr; // owned
-    HWND menuOwner_ = nullptr;
-    HWND menuCallbackWindow_ = nullptr;
-    UINT menuCallbackMessage_ = 0;
-    std::string link_;
-    HCURSOR cursor_ = nullptr;
+    CButtonSound hoverSound_, clickSound_;
+    CButtonMenu menu_;
+    CButtonLink link_;
+    HCURSOR cursor_ = nullptr; // not owned
     CTooltip tooltip_;
-    CBitmapHandle background_; // transparent mode: the parent under the button
+    CParentBackdrop backdrop_; // transparent mode: the parent under the button
 };
 
 } // namespace nook

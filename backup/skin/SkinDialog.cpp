@@ -1,34 +1,21 @@
 #include "skin/SkinDialog.h"
 
-#include "skin/BitmapRegion.h"
-#include "skin/SkinColours.h"
 #include "framework/GdiHandles.h"
-#include "res/resource.h"
+#include "skin/BitmapRegion.h"
+#include "skin/ClearText.h"
+#include "skin/SkinColours.h"
 
 #include <windowsx.h>
-
-#include <vector>
 
 namespace nook {
 
 namespace {
 
-constexpr COLORREF kClientColour = RGB(229, 244, 216);
 constexpr int kCaptionButtonTop = 4;
 constexpr int kTitleTop = 4;
 
 HRGN ExactKeyRegion(HBITMAP bitmap, COLORREF key) {
     return BitmapToRegion(bitmap, 0, 0, key, RGB(0, 0, 0));
-}
-
-void Unite(HRGN target, HRGN part) {
-    if (part) CombineRgn(target, target, part, RGN_OR);
-}
-
-void UniteRect(HRGN target, int left, int top, int right, int bottom) {
-    if (right <= left || bottom <= top) return;
-    CRegionHandle part(CreateRectRgn(left, top, right, bottom));
-    Unite(target, part.Get());
 }
 
 RECT ToScreen(HWND hwnd, int x, int y, int width, int height) {
@@ -39,20 +26,18 @@ RECT ToScreen(HWND hwnd, int x, int y, int width, int height) {
 
 } // namespace
 
-CSkinDialog::CSkinDialog(int templateId, HINSTANCE module) : CDialog(templateId, module) {
-    const int pieceIds[kPieceCount] = {IDB_FRAME_TOP_LEFT, IDB_FRAME_TOP,         IDB_FRAME_TOP_RIGHT,
-                                       IDB_FRAME_LEFT,     IDB_FRAME_RIGHT,       IDB_FRAME_BOTTOM_LEFT,
-                                       IDB_FRAME_BOTTOM,   IDB_FRAME_BOTTOM_RIGHT};
-    for (int i = 0; i < kPieceCount; ++i)
-        pieces_[i].Load(pieceIds[i]);
-    close_.normal.Load(IDB_CAPTION_CLOSE);
-    close_.hover.Load(IDB_CAPTION_CLOSE_HOVER);
-    maximise_.normal.Load(IDB_CAPTION_MAXIMISE);
-    maximise_.hover.Load(IDB_CAPTION_MAXIMISE_HOVER);
-    restore_.normal.Load(IDB_CAPTION_RESTORE);
-    restore_.hover.Load(IDB_CAPTION_RESTORE_HOVER);
-    minimise_.normal.Load(IDB_CAPTION_MINIMISE);
-    minimise_.hover.Load(IDB_CAPTION_MINIMISE_HOVER);
+CSkinDialog::CSkinDialog(int templateId, const SkinDialogIds& ids, HINSTANCE module)
+    : CDialog(templateId, module), backgroundId_(ids.background) {
+    pieces_.Load(ids.frame);
+    close_.Load(ids.close);
+    maximise_.Load(ids.maximise);
+    restore_.Load(ids.restore);
+    minimise_.Load(ids.minimise);
+}
+
+void CSkinDialog::CaptionButton::Load(const ButtonImageIds& ids) {
+    normal.Load(ids.normal);
+    hover.Load(ids.hover);
 }
 
 int CSkinDialog::SetBackgroundBitmap(HBITMAP bitmap, COLORREF key) {
@@ -70,75 +55,19 @@ RECT CSkinDialog::SkinRect() const {
 
 void CSkinDialog::BuildFrameRegion() {
     if (!Hwnd()) return;
-    const RECT s = SkinRect();
-    const CSkinBitmap& tl = pieces_[kTopLeft];
-    const CSkinBitmap& t = pieces_[kTop];
-    const CSkinBitmap& tr = pieces_[kTopRight];
-    const CSkinBitmap& l = pieces_[kLeft];
-    const CSkinBitmap& r = pieces_[kRight];
-    const CSkinBitmap& bl = pieces_[kBottomLeft];
-    const CSkinBitmap& b = pieces_[kBottom];
-    const CSkinBitmap& br = pieces_[kBottomRight];
-
-    CRegionHandle window(CreateRectRgn(0, 0, 0, 0));
-    if (!window) return;
-    struct Corner {
-        const CSkinBitmap& bitmap;
-        int x, y;
-    };
-    const Corner corners[] = {{tl, s.left, s.top},
-                              {tr, s.right - tr.Width(), s.top},
-                              {bl, s.left, s.bottom - bl.Height()},
-                              {br, s.right - br.Width(), s.bottom - br.Height()}};
-    for (const Corner& c : corners) {
-        CRegionHandle part(BitmapToRegion(c.bitmap.Get(), c.x, c.y, kMagenta, kSkinTolerance));
-        Unite(window.Get(), part.Get());
-    }
-    UniteRect(window.Get(), s.left + tl.Width(), s.top, s.right - tr.Width(), s.top + t.Height());
-    UniteRect(window.Get(), s.left + bl.Width(), s.bottom - b.Height(), s.right - br.Width(), s.bottom);
-    UniteRect(window.Get(), s.left, s.top + tl.Height(), s.left + l.Width(), s.bottom - bl.Height());
-    UniteRect(window.Get(), s.right - r.Width(), s.top + tr.Height(), s.right, s.bottom - br.Height());
-    UniteRect(window.Get(), s.left + l.Width(), s.top + t.Height(), s.right - r.Width(),
-              s.bottom - b.Height());
-    SetWindowRgn(Hwnd(), window.Release(), TRUE); // the window owns it from here on
+    CRegionHandle window = pieces_.MakeRegion(SkinRect());
+    if (window) SetWindowRgn(Hwnd(), window.Release(), TRUE); // the window owns it from here on
 }
 
 void CSkinDialog::DrawFrame(HDC dc) {
     if (!dc || !Hwnd() || IsIconic(Hwnd())) return;
     const RECT s = SkinRect();
-    const CSkinBitmap& tl = pieces_[kTopLeft];
-    const CSkinBitmap& t = pieces_[kTop];
-    const CSkinBitmap& tr = pieces_[kTopRight];
-    const CSkinBitmap& l = pieces_[kLeft];
-    const CSkinBitmap& r = pieces_[kRight];
-    const CSkinBitmap& bl = pieces_[kBottomLeft];
-    const CSkinBitmap& b = pieces_[kBottom];
-    const CSkinBitmap& br = pieces_[kBottomRight];
-
-    tl.Draw(dc, s.left, s.top);
-    tr.Draw(dc, s.right - tr.Width(), s.top);
-    bl.Draw(dc, s.left, s.bottom - bl.Height());
-    br.Draw(dc, s.right - br.Width(), s.bottom - br.Height());
-    t.Draw(dc, s.left + tl.Width(), s.top, s.right - tr.Width() - s.left - tl.Width(), t.Height());
-    b.Draw(dc, s.left + bl.Width(), s.bottom - b.Height(), s.right - br.Width() - s.left - bl.Width(),
-           b.Height());
-    l.Draw(dc, s.left, s.top + tl.Height(), l.Width(), s.bottom - bl.Height() - s.top - tl.Height());
-    r.Draw(dc, s.right - r.Width(), s.top + tr.Height(), r.Width(),
-           s.bottom - br.Height() - s.top - tr.Height());
-
-    std::vector<wchar_t> title(static_cast<size_t>(GetWindowTextLengthW(Hwnd())) + 1);
-    int length = GetWindowTextW(Hwnd(), title.data(), static_cast<int>(title.size()));
-    RECT titleRect{s.left + tl.Width(), s.top + kTitleTop, s.right - tr.Width(),
-                   s.top + t.Height() + kTitleTop};
-    int oldMode = SetBkMode(dc, TRANSPARENT);
-    COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
-    {
-        CSelectObject font(dc, GetStockObject(SYSTEM_FIXED_FONT));
-        DrawTextW(dc, title.data(), length, &titleRect, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-    }
-    SetTextColor(dc, oldColour);
-    SetBkMode(dc, oldMode);
-
+    pieces_.Draw(dc, s);
+    const RECT title{s.left + pieces_[pieces_.kTopLeft].Width(), s.top + kTitleTop,
+                     s.right - pieces_[pieces_.kTopRight].Width(),
+                     s.top + pieces_[pieces_.kTop].Height() + kTitleTop};
+    DrawClearText(dc, GetStockObject(SYSTEM_FIXED_FONT), WindowText(Hwnd()), title,
+                  DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX, RGB(0, 0, 0));
     DrawCaptionButtons(dc, Button::None);
 }
 
@@ -148,7 +77,7 @@ void CSkinDialog::DrawCaptionButtons(HDC dc, Button hovered) {
     const bool zoomed = IsZoomed(Hwnd()) != FALSE;
     const CaptionButton& middle = zoomed ? restore_ : maximise_;
 
-    const int closeX = s.right - pieces_[kTopRight].Width() - close_.normal.Width();
+    const int closeX = s.right - pieces_[pieces_.kTopRight].Width() - close_.normal.Width();
     const int middleX = closeX - middle.normal.Width();
     const int minimiseX = middleX - minimise_.normal.Width();
     (hovered == Button::Close ? close_.hover : close_.normal).DrawKeyed(dc, closeX, top, kMagenta);
@@ -183,7 +112,7 @@ bool CSkinDialog::OnInitDialog() {
     // Nothing shows until the frame region is in place.
     SetWindowRgn(Hwnd(), CreateRectRgn(0, 0, 0, 0), FALSE);
     SetBackgroundBitmap(
-        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_MAIN_BACKGROUND),
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(backgroundId_),
                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)),
         kNoKey);
     BuildFrameRegion();

@@ -5,15 +5,25 @@
 // drawn it.
 #pragma once
 
+#include "framework/Dialog.h"
+#include "skin/ButtonImageIds.h"
+#include "skin/FrameBitmaps.h"
 #include "skin/ShapedBackground.h"
 #include "skin/SkinBitmap.h"
-#include "framework/Dialog.h"
 
 namespace nook {
 
+// The program's bitmaps of the skin: the frame, the caption buttons and the background
+// of the client area.
+struct SkinDialogIds {
+    CFrameBitmaps::Ids frame;
+    ButtonImageIds close, maximise, restore, minimise;
+    int background;
+};
+
 class CSkinDialog : public CDialog {
   public:
-    explicit CSkinDialog(int templateId, HINSTANCE module = nullptr);
+    CSkinDialog(int templateId, const SkinDialogIds& ids, HINSTANCE module = nullptr);
 
     // Results of CShapedBackground: 0 done, 1 unreadable bitmap, 3 no region. Takes
     // ownership of `bitmap`; with a key colour the bitmap also shapes the window.
@@ -32,11 +42,11 @@ class CSkinDialog : public CDialog {
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    enum Piece { kTopLeft, kTop, kTopRight, kLeft, kRight, kBottomLeft, kBottom, kBottomRight, kPieceCount };
     enum class Button { None, Close, Maximise, Minimise };
     struct CaptionButton {
         CSkinBitmap normal;
         CSkinBitmap hover;
+        void Load(const ButtonImageIds& ids);
     };
     // The part of the window the skin covers: all of it, or when maximised the part
     // inside the dialog frame that stays on the screen.
@@ -46,8 +56,9 @@ class CSkinDialog : public CDialog {
     Button ButtonAt(POINT screen) const;
     void ToggleMaximised();
 
-    CSkinBitmap pieces_[kPieceCount];
+    CFrameBitmaps pieces_;
     CaptionButton close_, maximise_, restore_, minimise_;
+    int backgroundId_;
     // Screen rectangles of the caption buttons as last drawn.
     RECT closeRect_{}, maximiseRect_{}, minimiseRect_{};
     CShapedBackground background_;

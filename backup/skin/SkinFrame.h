@@ -1,13 +1,13 @@
 #pragma once
 
-#include "skin/SkinBitmap.h"
-#include "framework/Window.h"
+#include "skin/FrameBitmaps.h"
+#include "skin/PaintedWindow.h"
 
 namespace nook {
 
 // A static control of a dialog that draws a bitmap border around an area; its
 // interior is white. Placed below the controls it frames.
-class CSkinFrame : public CWindow {
+class CSkinFrame : public CPaintedWindow {
   public:
     // Resource ids of the pieces. False when one of them could not be loaded.
     bool SetBitmaps(int topLeft, int top, int topRight, int left, int right, int bottomLeft, int bottom,
@@ -17,13 +17,10 @@ class CSkinFrame : public CWindow {
 
   protected:
     void OnSubclassed() override;
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
 
   private:
-    enum Piece { kTopLeft, kTop, kTopRight, kLeft, kRight, kBottomLeft, kBottom, kBottomRight, kPieceCount };
-    void Paint(HDC dc);
-
-    CSkinBitmap pieces_[kPieceCount];
+    CFrameBitmaps pieces_;
 };
 
 } // namespace nook

@@ -1,7 +1,7 @@
 #include "skin/TitledBitmapDialog.h"
 
-#include "skin/SkinColours.h"
 #include "platform/win32/WideText.h"
+#include "skin/SkinColours.h"
 
 namespace nook {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "framework/GdiHandles.h"
 #include "skin/BitmapDialog.h"
 #include "skin/ClearLabel.h"
-#include "framework/GdiHandles.h"
 
 #include <string>
 

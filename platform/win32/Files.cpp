@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include "platform/common/OwnedStream.h"
 #include "platform/win32/WideText.h"
 
 #include <windows.h>
@@ -46,15 +47,16 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* errorText, Durability) {
     std::wstring target = ToWide(path);
     std::wstring temp = target + L".tmp~";
-    std::FILE* f = _wfopen(temp.c_str(), L"wb");
+    OwnedStream f(_wfopen(temp.c_str(), L"wb"));
     if (!f) {
         if (errorText) *errorText = std::strerror(errno);
         return false;
     }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0 &&
-              _commit(_fileno(f)) == 0;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() &&
+              std::fflush(f.get()) == 0 && _commit(_fileno(f.get())) == 0;
     int err = errno;
-    ok = (std::fclose(f) == 0) && ok;
+    // Closed by hand for its result, before the file is moved into place.
+    ok = (std::fclose(f.release()) == 0) && ok;
     if (ok && !MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = false;
         err = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;

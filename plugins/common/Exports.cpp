@@ -1,10 +1,10 @@
 // The seven entry points of a screen-saver plug-in. Exports.def publishes them under
 // their plain names. Texts cross as CRefString by value, so a returned string is made
 // by this library's allocator and is released back into it by the caller.
-#include "common/translator/ConfigTranslator.h"
 #include "common/MovieExtractor.h"
 #include "common/PluginConstants.h"
 #include "common/PluginVersion.h"
+#include "common/translator/ConfigTranslator.h"
 #include "string/RefString.h"
 
 #include <cstdint>

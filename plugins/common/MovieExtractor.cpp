@@ -1,6 +1,7 @@
 #include "common/MovieExtractor.h"
 
 #include "common/translator/MovieDataPath.h"
+#include "framework/KernelHandle.h"
 #include "platform/Module.h"
 #include "platform/win32/WideText.h"
 #include "util/DirectoryPath.h"
@@ -14,14 +15,15 @@ namespace nook {
 namespace {
 
 bool WriteWholeFile(const std::string& path, const void* bytes, DWORD size) {
-    HANDLE file =
+    HANDLE opened =
         CreateFileW(platform::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    // CreateFile fails with INVALID_HANDLE_VALUE; the owner takes null for none.
+    const CKernelHandle file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+    if (!file) return false;
     DWORD written = 0;
-    bool ok = WriteFile(file, bytes, size, &written, nullptr) && written == size;
-    if (ok) FlushFileBuffers(file);
-    CloseHandle(file);
+    bool ok = WriteFile(file.Get(), bytes, size, &written, nullptr) && written == size;
+    if (ok) FlushFileBuffers(file.Get());
     return ok;
 }
 

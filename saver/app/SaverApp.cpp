@@ -1,10 +1,10 @@
 #include "app/SaverApp.h"
 
-#include "player/PlayerDialog.h"
 #include "app/SaverCommandLine.h"
-#include "res/SaverResource.h"
-#include "core/SaverStart.h"
 #include "app/SuiteHandOver.h"
+#include "core/SaverStart.h"
+#include "player/PlayerDialog.h"
+#include "res/SaverResource.h"
 #include "util/ProgramDir.h"
 
 #include <commctrl.h>

@@ -3,8 +3,8 @@
 // is destroyed. The plug-in libraries stay loaded until exit.
 #pragma once
 
-#include "registry/PluginRegistry.h"
 #include "framework/Application.h"
+#include "registry/PluginRegistry.h"
 
 namespace nook {
 

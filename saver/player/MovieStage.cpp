@@ -16,12 +16,6 @@ constexpr UINT kFrameMs = 40;
 // The pointer may tremble this far (in pixels) before it counts as moved.
 constexpr int kPointerSlack = 4;
 
-std::wstring WindowText(HWND hwnd) {
-    wchar_t text[256] = {};
-    GetWindowTextW(hwnd, text, 256);
-    return text;
-}
-
 CFontHandle MakeFont(int height, int weight) {
     // GB2312 lets the font mapper pick a face that has the Chinese characters.
     return CFontHandle(CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET,

@@ -6,10 +6,10 @@
 // click or a mouse movement of more than a few pixels.
 #pragma once
 
-#include "player/MovieControl.h"
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 #include "framework/WindowTimer.h"
+#include "player/MovieControl.h"
 
 #include <string>
 

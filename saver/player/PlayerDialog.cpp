@@ -1,13 +1,13 @@
 #include "player/PlayerDialog.h"
 
-#include "player/MovieChoice.h"
 #include "core/MovieCommand.h"
 #include "core/MovieSettings.h"
-#include "player/MovieStage.h"
 #include "core/SaverFiles.h"
-#include "res/SaverResource.h"
-#include "player/Shockwaveflash.h"
 #include "platform/win32/WideText.h"
+#include "player/MovieChoice.h"
+#include "player/MovieStage.h"
+#include "player/Shockwaveflash.h"
+#include "res/SaverResource.h"
 #include "util/ProgramDir.h"
 
 namespace nook {

@@ -4,8 +4,8 @@
 // destroyed; destroying it ends the program.
 #pragma once
 
-#include "player/MovieControl.h"
 #include "framework/Dialog.h"
+#include "player/MovieControl.h"
 
 #include <memory>
 #include <string>

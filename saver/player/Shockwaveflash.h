@@ -1,8 +1,8 @@
 // The Flash player ActiveX control, through its automation interface.
 #pragma once
 
-#include "player/MovieControl.h"
 #include "framework/ActiveXHost.h"
+#include "player/MovieControl.h"
 
 namespace nook {
 

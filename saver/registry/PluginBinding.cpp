@@ -17,14 +17,15 @@ template <typename Fn> Fn Bind(HMODULE module, const char* name) {
 
 bool PluginBinding::Load(const std::string& libraryPath) {
     if (module_) return true;
-    module_ = LoadLibraryW(platform::ToWide(libraryPath).c_str());
+    module_.Reset(LoadLibraryW(platform::ToWide(libraryPath).c_str()));
     if (!module_) return false;
-    getName_ = Bind<GetTextFn>(module_, "SS_GetName");
-    getVersion_ = Bind<GetTextFn>(module_, "SS_GetVersion");
-    parseConfiguration_ = Bind<ParseConfigurationFn>(module_, "SS_ParseXML");
-    supportsLocalCreation_ = Bind<LocalCreationFn>(module_, "SS_SupportCreateLocal");
-    createLocal_ = Bind<LocalCreationFn>(module_, "SS_CreateLocal");
-    getMovieFile_ = Bind<GetTextFn>(module_, "SS_GetSSFile");
+    const HMODULE module = module_.Get();
+    getName_ = Bind<GetTextFn>(module, "SS_GetName");
+    getVersion_ = Bind<GetTextFn>(module, "SS_GetVersion");
+    parseConfiguration_ = Bind<ParseConfigurationFn>(module, "SS_ParseXML");
+    supportsLocalCreation_ = Bind<LocalCreationFn>(module, "SS_SupportCreateLocal");
+    createLocal_ = Bind<LocalCreationFn>(module, "SS_CreateLocal");
+    getMovieFile_ = Bind<GetTextFn>(module, "SS_GetSSFile");
     if (getName_ && getVersion_ && parseConfiguration_ && supportsLocalCreation_ && createLocal_ &&
         getMovieFile_)
         return true;
@@ -37,8 +38,7 @@ void PluginBinding::Unload() {
     getName_ = getVersion_ = getMovieFile_ = nullptr;
     parseConfiguration_ = nullptr;
     supportsLocalCreation_ = createLocal_ = nullptr;
-    FreeLibrary(module_);
-    module_ = nullptr;
+    module_.Reset();
 }
 
 std::string PluginBinding::Call(GetTextFn fn) {

@@ -6,11 +6,10 @@
 // hands out refers into the library.
 #pragma once
 
+#include "framework/KernelHandle.h"
 #include "string/RefString.h"
 
 #include <string>
-
-struct HINSTANCE__;
 
 namespace nook {
 
@@ -31,7 +30,7 @@ class PluginBinding {
     bool Load(const std::string& libraryPath);
     // Forgets the entry points and releases the library.
     void Unload();
-    bool IsLoaded() const { return module_ != nullptr; }
+    bool IsLoaded() const { return static_cast<bool>(module_); }
 
     // Empty texts when not loaded.
     std::string GetName() const;
@@ -41,7 +40,7 @@ class PluginBinding {
   private:
     static std::string Call(GetTextFn fn);
 
-    HINSTANCE__* module_ = nullptr;
+    CModuleHandle module_;
     GetTextFn getName_ = nullptr;
     GetTextFn getVersion_ = nullptr;
     ParseConfigurationFn parseConfiguration_ = nullptr;

@@ -4,21 +4,13 @@ namespace nook {
 
 namespace {
 
-template <class T> void ReleaseAndClear(T*& pointer) {
-    if (pointer) {
-        pointer->Release();
-        pointer = nullptr;
-    }
-}
-
 // The control's default event interface; GUID_NULL when it does not say.
 IID EventInterfaceOf(IUnknown* control) {
     IID iid = GUID_NULL;
-    IProvideClassInfo2* info = nullptr;
-    if (SUCCEEDED(control->QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(&info)))) {
-        if (FAILED(info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &iid))) iid = GUID_NULL;
-        info->Release();
-    }
+    CComPtr<IProvideClassInfo2> info;
+    if (SUCCEEDED(control->QueryInterface(IID_IProvideClassInfo2, info.ReceiveVoid())) &&
+        FAILED(info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &iid)))
+        iid = GUID_NULL;
     return iid;
 }
 
@@ -53,29 +45,28 @@ HRESULT CActiveXHost::Create(const CLSID& clsid, HWND parent, int id, const RECT
 }
 
 HRESULT CActiveXHost::Activate(const CLSID& clsid) {
-    HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                  reinterpret_cast<void**>(&object_));
+    HRESULT hr =
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, object_.ReceiveVoid());
     if (FAILED(hr)) return hr;
-    IID events = EventInterfaceOf(object_);
-    site_ = new CControlSite(Hwnd(), this, events);
+    IID events = EventInterfaceOf(object_.Get());
+    site_.Reset(new CControlSite(Hwnd(), this, events));
 
     DWORD misc = 0;
     object_->GetMiscStatus(DVASPECT_CONTENT, &misc);
     bool siteFirst = (misc & OLEMISC_SETCLIENTSITEFIRST) != 0;
-    if (siteFirst) object_->SetClientSite(site_);
-    IPersistStreamInit* persist = nullptr;
-    if (SUCCEEDED(object_->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)))) {
+    if (siteFirst) object_->SetClientSite(site_.Get());
+    if (CComPtr<IPersistStreamInit> persist;
+        SUCCEEDED(object_->QueryInterface(IID_IPersistStreamInit, persist.ReceiveVoid()))) {
         hr = persist->InitNew();
-        persist->Release();
         if (FAILED(hr)) return hr;
     }
-    if (!siteFirst) object_->SetClientSite(site_);
+    if (!siteFirst) object_->SetClientSite(site_.Get());
 
     RECT client;
     GetClientRect(Hwnd(), &client);
-    hr = object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_, 0, Hwnd(), &client);
+    hr = object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.Get(), 0, Hwnd(), &client);
     if (FAILED(hr)) return hr;
-    hr = object_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch_));
+    hr = object_->QueryInterface(IID_IDispatch, dispatch_.ReceiveVoid());
     if (FAILED(hr)) return hr;
     ConnectEvents(events);
     return S_OK;
@@ -83,36 +74,32 @@ HRESULT CActiveXHost::Activate(const CLSID& clsid) {
 
 void CActiveXHost::ConnectEvents(const IID& iid) {
     if (iid == GUID_NULL) return; // a control without events still works
-    IConnectionPointContainer* container = nullptr;
-    if (FAILED(object_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container))))
-        return;
-    if (SUCCEEDED(container->FindConnectionPoint(iid, &eventSource_)) &&
-        FAILED(eventSource_->Advise(static_cast<IDispatch*>(site_), &eventCookie_))) {
-        ReleaseAndClear(eventSource_);
+    CComPtr<IConnectionPointContainer> container;
+    if (FAILED(object_->QueryInterface(IID_IConnectionPointContainer, container.ReceiveVoid()))) return;
+    if (SUCCEEDED(container->FindConnectionPoint(iid, eventSource_.Receive())) &&
+        FAILED(eventSource_->Advise(static_cast<IDispatch*>(site_.Get()), &eventCookie_))) {
+        eventSource_.Reset();
     }
-    container->Release();
 }
 
 void CActiveXHost::ReleaseControl() {
     if (eventSource_) {
         eventSource_->Unadvise(eventCookie_);
-        ReleaseAndClear(eventSource_);
+        eventSource_.Reset();
         eventCookie_ = 0;
     }
-    ReleaseAndClear(dispatch_);
+    dispatch_.Reset();
     if (object_) {
-        IOleInPlaceObject* inPlace = nullptr;
-        if (SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+        if (CComPtr<IOleInPlaceObject> inPlace;
+            SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, inPlace.ReceiveVoid())))
             inPlace->InPlaceDeactivate();
-            inPlace->Release();
-        }
         object_->Close(OLECLOSE_NOSAVE);
         object_->SetClientSite(nullptr);
-        ReleaseAndClear(object_);
+        object_.Reset();
     }
     if (site_) {
         site_->Detach();
-        ReleaseAndClear(site_);
+        site_.Reset();
     }
 }
 
@@ -149,13 +136,11 @@ LRESULT CActiveXHost::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SIZE:
         if (object_) {
-            IOleInPlaceObject* inPlace = nullptr;
-            if (SUCCEEDED(
-                    object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+            CComPtr<IOleInPlaceObject> inPlace;
+            if (SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, inPlace.ReceiveVoid()))) {
                 RECT client;
                 GetClientRect(Hwnd(), &client);
                 inPlace->SetObjectRects(&client, &client);
-                inPlace->Release();
             }
         }
         break;

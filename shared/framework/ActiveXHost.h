@@ -3,6 +3,7 @@
 // moves, shows and hides the control like any other control.
 #pragma once
 
+#include "framework/ComPtr.h"
 #include "framework/ControlSite.h"
 #include "framework/Variant.h"
 #include "framework/Window.h"
@@ -26,7 +27,7 @@ class CActiveXHost : public CWindow, private CControlSite::Events {
     // Disconnects the events, closes and releases the control and destroys the window.
     void Destroy();
 
-    bool HasControl() const { return dispatch_ != nullptr; }
+    bool HasControl() const { return static_cast<bool>(dispatch_); }
 
     // Sets property `id` to `value`.
     HRESULT PutProperty(DISPID id, CVariant value);
@@ -45,11 +46,11 @@ class CActiveXHost : public CWindow, private CControlSite::Events {
     void ConnectEvents(const IID& iid);
     void ReleaseControl();
 
-    // All owned references, released in ReleaseControl.
-    CControlSite* site_ = nullptr;
-    IOleObject* object_ = nullptr;
-    IDispatch* dispatch_ = nullptr;
-    IConnectionPoint* eventSource_ = nullptr;
+    // Released by ReleaseControl in the order the control needs, not in member order.
+    CComPtr<CControlSite> site_;
+    CComPtr<IOleObject> object_;
+    CComPtr<IDispatch> dispatch_;
+    CComPtr<IConnectionPoint> eventSource_;
     DWORD eventCookie_ = 0;
 };
 

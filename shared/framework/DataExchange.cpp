@@ -1,8 +1,7 @@
 #include "framework/DataExchange.h"
 
+#include "framework/Window.h"
 #include "platform/win32/WideText.h"
-
-#include <vector>
 
 namespace nook {
 
@@ -16,9 +15,7 @@ void CDataExchange::Text(int id, std::string& value) {
     HWND control = Control(id);
     if (!control) return;
     if (saving_) {
-        std::vector<wchar_t> buffer(static_cast<size_t>(GetWindowTextLengthW(control)) + 1);
-        int length = GetWindowTextW(control, buffer.data(), static_cast<int>(buffer.size()));
-        value = platform::FromWide(std::wstring_view(buffer.data(), static_cast<size_t>(length)));
+        value = platform::FromWide(WindowText(control));
     } else {
         SetWindowTextW(control, platform::ToWide(value).c_str());
     }

@@ -2,37 +2,19 @@
 // these, so that each is released once, in reverse order of creation, on every path.
 #pragma once
 
-#include <windows.h>
+#include "util/ScopedHandle.h"
 
-#include <utility>
+#include <windows.h>
 
 namespace nook {
 
 // Owns one GDI object (bitmap, region, font, brush); DeleteObject on release.
-template <class Handle> class CGdiObject {
-  public:
-    CGdiObject() = default;
-    explicit CGdiObject(Handle handle) : handle_(handle) {}
-    ~CGdiObject() { Reset(); }
-    CGdiObject(CGdiObject&& other) noexcept : handle_(other.Release()) {}
-    CGdiObject& operator=(CGdiObject&& other) noexcept {
-        if (this != &other) Reset(other.Release());
-        return *this;
-    }
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void Reset(Handle handle = nullptr) {
-        if (handle_ && handle_ != handle) DeleteObject(handle_);
-        handle_ = handle;
-    }
-    Handle Release() { return std::exchange(handle_, nullptr); }
-
-  private:
-    Handle handle_ = nullptr;
+template <class H> struct GdiObjectTraits {
+    using Handle = H;
+    static Handle None() { return nullptr; }
+    static void Close(Handle object) { DeleteObject(object); }
 };
+template <class Handle> using CGdiObject = CScopedHandle<GdiObjectTraits<Handle>>;
 
 using CBitmapHandle = CGdiObject<HBITMAP>;
 using CRegionHandle = CGdiObject<HRGN>;
@@ -107,27 +89,11 @@ class CPaintDC {
 };
 
 // Owns an icon or a cursor made by CopyImage/LoadImage (not a shared one).
-class CIconHandle {
-  public:
-    CIconHandle() = default;
-    explicit CIconHandle(HICON icon) : icon_(icon) {}
-    ~CIconHandle() { Reset(); }
-    CIconHandle(CIconHandle&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-    CIconHandle& operator=(CIconHandle&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.icon_, nullptr));
-        return *this;
-    }
-    CIconHandle(const CIconHandle&) = delete;
-    CIconHandle& operator=(const CIconHandle&) = delete;
-    HICON Get() const { return icon_; }
-    explicit operator bool() const { return icon_ != nullptr; }
-    void Reset(HICON icon = nullptr) {
-        if (icon_ && icon_ != icon) DestroyIcon(icon_);
-        icon_ = icon;
-    }
-
-  private:
-    HICON icon_ = nullptr;
+struct IconTraits {
+    using Handle = HICON;
+    static Handle None() { return nullptr; }
+    static void Close(Handle icon) { DestroyIcon(icon); }
 };
+using CIconHandle = CScopedHandle<IconTraits>;
 
 } // namespace nook

@@ -1,35 +1,32 @@
-// Owns one kernel handle (a thread, an event) and closes it when it goes.
+// Owners for kernel handles: a thread, an event (CloseHandle), a loaded module
+// (FreeLibrary) and memory the system handed over to be freed with LocalFree.
 #pragma once
+
+#include "util/ScopedHandle.h"
 
 #include <windows.h>
 
-#include <utility>
-
 namespace nook {
 
-class CKernelHandle {
-public:
-    CKernelHandle() = default;
-    explicit CKernelHandle(HANDLE handle) : handle_(handle) {}
-    ~CKernelHandle() { Reset(); }
-    CKernelHandle(CKernelHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    CKernelHandle& operator=(CKernelHandle&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-        return *this;
-    }
-    CKernelHandle(const CKernelHandle&) = delete;
-    CKernelHandle& operator=(const CKernelHandle&) = delete;
-
-    HANDLE Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-    void Reset(HANDLE handle = nullptr) {
-        if (handle_) CloseHandle(handle_);
-        handle_ = handle;
-    }
-
-private:
-    HANDLE handle_ = nullptr;
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { CloseHandle(handle); }
 };
+using CKernelHandle = CScopedHandle<KernelHandleTraits>;
+
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static Handle None() { return nullptr; }
+    static void Close(Handle module) { FreeLibrary(module); }
+};
+using CModuleHandle = CScopedHandle<ModuleTraits>;
+
+struct LocalMemoryTraits {
+    using Handle = HLOCAL;
+    static Handle None() { return nullptr; }
+    static void Close(Handle memory) { LocalFree(memory); }
+};
+using CLocalMemory = CScopedHandle<LocalMemoryTraits>;
 
 } // namespace nook

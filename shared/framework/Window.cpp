@@ -137,9 +137,7 @@ bool CWindow::ReflectCommand(WPARAM wParam, LPARAM lParam) {
 
 std::string CWindow::GetText() const {
     if (!hwnd_) return {};
-    std::vector<wchar_t> buffer(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1);
-    int length = GetWindowTextW(hwnd_, buffer.data(), static_cast<int>(buffer.size()));
-    return platform::FromWide(std::wstring_view(buffer.data(), static_cast<size_t>(length)));
+    return platform::FromWide(WindowText(hwnd_));
 }
 
 void CWindow::SetText(std::string_view text) {
@@ -152,6 +150,12 @@ bool CWindow::Post(UINT msg, WPARAM wParam, LPARAM lParam) const {
 
 LRESULT CWindow::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
     return hwnd_ ? SendMessageW(hwnd_, msg, wParam, lParam) : 0;
+}
+
+std::wstring WindowText(HWND hwnd) {
+    std::vector<wchar_t> buffer(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1);
+    const int length = GetWindowTextW(hwnd, buffer.data(), static_cast<int>(buffer.size()));
+    return std::wstring(buffer.data(), static_cast<size_t>(length));
 }
 
 UINT RegisterMessage(std::string_view name) {

@@ -83,6 +83,9 @@ class CWindow {
     bool destroyed_ = false;
 };
 
+// The whole text of any window (empty for no window).
+std::wstring WindowText(HWND hwnd);
+
 // A message number unique in the session for `name` (code page 936); 0 on failure.
 UINT RegisterMessage(std::string_view name);
 

@@ -1,7 +1,7 @@
 #include "util/DirectoryPath.h"
 
-#include "util/MbcsText.h"
 #include "platform/Files.h"
+#include "util/MbcsText.h"
 
 #include <algorithm>
 

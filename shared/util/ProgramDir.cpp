@@ -1,7 +1,7 @@
 #include "util/ProgramDir.h"
 
-#include "util/MbcsText.h"
 #include "platform/Module.h"
+#include "util/MbcsText.h"
 
 namespace nook {
 

@@ -160,27 +160,17 @@ uint32_t CXmlDocument::AddElementUnder(uint32_t parent, uint32_t reference, std:
         !afterNode)
         pos_.nodeOffset += change;
 
-    const uint32_t added = index_.Append();
+    const uint32_t added = index_.AppendElement(static_cast<int32_t>(newStart), elementLength,
+                                                parent != 0 ? index_[parent].Level() + 1 : 0, parent);
     ElementRecord& record = index_[added];
-    record.ElementStart = static_cast<int32_t>(newStart);
-    record.ElementLength = static_cast<int32_t>(elementLength);
-    record.SetTagLengths(elementLength, 0);
-    record.LevelAndFlags = parent != 0 ? (index_[parent].Level() + 1) & kLevelMask : 0;
-    record.Parent = parent;
-    record.FirstChild = 0;
-    record.NextSibling = 0;
     ElementRecord& under = index_[parent];
-    if (under.FirstChild == 0) {
-        under.FirstChild = added;
-        record.PrevSibling = added;
-        record.LevelAndFlags |= kFirstSibling;
-    } else if (reference != 0) {
+    if (under.FirstChild != 0 && reference != 0) {
         ElementRecord& before = index_[reference];
         record.NextSibling = before.NextSibling;
         record.PrevSibling = reference;
         index_[before.NextSibling != 0 ? before.NextSibling : under.FirstChild].PrevSibling = added;
         before.NextSibling = added;
-    } else if (afterNode) {
+    } else if (under.FirstChild != 0 && afterNode) {
         // No element of this level came before the node: the new one leads.
         ElementRecord& oldFirst = index_[under.FirstChild];
         record.NextSibling = under.FirstChild;
@@ -190,10 +180,7 @@ uint32_t CXmlDocument::AddElementUnder(uint32_t parent, uint32_t reference, std:
         oldFirst.LevelAndFlags &= ~kFirstSibling;
         under.FirstChild = added;
     } else {
-        ElementRecord& oldFirst = index_[under.FirstChild];
-        record.PrevSibling = oldFirst.PrevSibling;
-        index_[oldFirst.PrevSibling].NextSibling = added;
-        oldFirst.PrevSibling = added;
+        index_.LinkLastChild(parent, added);
     }
 
     if (openUp) {

@@ -71,6 +71,39 @@ public:
         return count_++;
     }
 
+    // Takes the next free record for an element that is only its start tag so far:
+    // `tagLength` bytes at `start`, at nesting `level` under `parent`, without children
+    // and not yet among its siblings.
+    uint32_t AppendElement(int32_t start, uint32_t tagLength, uint32_t level, uint32_t parent) {
+        const uint32_t n = Append();
+        ElementRecord& element = (*this)[n];
+        element.ElementStart = start;
+        element.ElementLength = static_cast<int32_t>(tagLength);
+        element.SetTagLengths(tagLength, 0);
+        element.LevelAndFlags = level & kLevelMask;
+        element.Parent = parent;
+        element.FirstChild = 0;
+        element.NextSibling = 0;
+        element.PrevSibling = 0;
+        return n;
+    }
+
+    // Makes `child` the last of `parent`'s children.
+    void LinkLastChild(uint32_t parent, uint32_t child) {
+        ElementRecord& under = (*this)[parent];
+        ElementRecord& element = (*this)[child];
+        if (under.FirstChild == 0) {
+            under.FirstChild = child;
+            element.LevelAndFlags |= kFirstSibling;
+            element.PrevSibling = child;
+        } else {
+            ElementRecord& first = (*this)[under.FirstChild];
+            element.PrevSibling = first.PrevSibling;
+            (*this)[first.PrevSibling].NextSibling = child;
+            first.PrevSibling = child;
+        }
+    }
+
 private:
     void Grow();
     void Allocate(size_t capacity);

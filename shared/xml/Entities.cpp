@@ -9,6 +9,8 @@
 #include "xml/EntityTable.h"
 
 #include <cstdlib>
+#else
+#include "xml/ReferenceDigit.h"
 #endif
 
 namespace nook {
@@ -92,12 +94,8 @@ size_t DecodeReference(std::string_view text, size_t at, std::string& out) {
     unsigned long number = 0;
     size_t i = digitsBegin;
     for (; i < text.size() && i - (at + 2) <= 7; ++i) {
-        const char c = text[i];
-        int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else break;
+        const int digit = xml::ReferenceDigit(text[i], hex);
+        if (digit < 0) break;
         number = number * (hex ? 16 : 10) + static_cast<unsigned long>(digit);
     }
     if (i == digitsBegin || i >= text.size() || text[i] != ';' || i - (at + 2) > 7 || number == 0) return 0;

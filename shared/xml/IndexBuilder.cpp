@@ -126,27 +126,10 @@ uint32_t CXmlDocument::BuildIndex(uint32_t startRecord, XmlScanner& scanner) {
                 markError(FormatMessage("Element tag at offset %d too long", static_cast<int>(token.start)));
                 break;
             }
-            const uint32_t r = index_.Append();
+            const uint32_t r = index_.AppendElement(static_cast<int32_t>(token.start), static_cast<uint32_t>(token.length),
+                                                    baseLevel + static_cast<uint32_t>(open.size()), current);
             if (result == 0) result = r;
-            ElementRecord& element = index_[r];
-            element.ElementStart = static_cast<int32_t>(token.start);
-            element.ElementLength = static_cast<int32_t>(token.length);
-            element.SetTagLengths(static_cast<uint32_t>(token.length), 0);
-            element.LevelAndFlags = (baseLevel + static_cast<uint32_t>(open.size())) & kLevelMask;
-            element.Parent = current;
-            element.FirstChild = 0;
-            element.NextSibling = 0;
-            ElementRecord& parent = index_[current];
-            if (parent.FirstChild == 0) {
-                parent.FirstChild = r;
-                element.LevelAndFlags |= kFirstSibling;
-                element.PrevSibling = r;
-            } else {
-                ElementRecord& first = index_[parent.FirstChild];
-                element.PrevSibling = first.PrevSibling;
-                index_[first.PrevSibling].NextSibling = r;
-                first.PrevSibling = r;
-            }
+            index_.LinkLastChild(current, r);
             if (!token.emptyElement) {
                 open.push_back({r, token.name});
                 current = r;

@@ -7,6 +7,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "util/FileHandle.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -37,21 +38,20 @@ bool IsUtf8Declared(std::string_view encoding) {
 } // namespace
 
 bool CXmlDocument::ReadFileText(const std::string& path, std::string& text, std::string* message) {
-    std::FILE* file = platform::OpenFile(path, "rb");
+    const CFileHandle file(platform::OpenFile(path, "rb"));
     if (!file) {
         if (message) *message = std::strerror(errno);
         return false;
     }
     std::string bytes;
-    bool ok = std::fseek(file, 0, SEEK_END) == 0;
-    const long size = ok ? std::ftell(file) : -1;
-    ok = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
+    bool ok = std::fseek(file.Get(), 0, SEEK_END) == 0;
+    const long size = ok ? std::ftell(file.Get()) : -1;
+    ok = size >= 0 && std::fseek(file.Get(), 0, SEEK_SET) == 0;
     if (ok) {
         bytes.resize(static_cast<size_t>(size));
-        ok = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        ok = std::fread(bytes.data(), 1, bytes.size(), file.Get()) == bytes.size();
     }
     const int error = errno;
-    std::fclose(file);
     if (!ok) {
         if (message) *message = std::strerror(error ? error : EIO);
         return false;

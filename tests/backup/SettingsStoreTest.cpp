@@ -59,20 +59,24 @@ TEST(SettingsStore, ConfigChildrenAreFoundInAnyOrder) {
     }
 }
 
-TEST(SettingsStore, SavedFilesHaveTheirFixedLayoutAndReadBack) {
-    std::string dir = ScratchDir();
-    CSettingsStore store(dir);
-    store.LoadSettings();
-    store.Client().logLevel = 3;
-    store.Client().logFolderPrefix = "log";
-    nook::UserSettings& user = store.User();
-    user.userName = "\xb1\xa6\xb1\xa6"; // 宝宝
+// The credentials and marks SaveSettings writes in the tests below.
+void SetKnownMarks(nook::UserSettings& user) {
     user.passwordDigest = "0123456789abcdef0123456789abcdef";
     user.rememberMe = 1;
     user.lastBlogId = 8;
     user.lastCommentId = 103;
     user.lastTwitterId = 40;
     user.lastBackupTime = "2008-06-12 07:00:00";
+}
+
+TEST(SettingsStore, SavedFilesHaveTheirFixedLayoutAndReadBack) {
+    std::string dir = ScratchDir();
+    CSettingsStore store(dir);
+    store.LoadSettings();
+    store.Client().logLevel = 3;
+    store.Client().logFolderPrefix = "log";
+    store.User().userName = "\xb1\xa6\xb1\xa6"; // 宝宝
+    SetKnownMarks(store.User());
     ASSERT_TRUE(store.SaveSettings());
 
     EXPECT_EQ(
@@ -101,14 +105,8 @@ void SetKnownValues(CSettingsStore& store) {
     store.Client().serviceHost = "backup.example:8080";
     store.Client().logLevel = 2;
     store.Client().logFolderPrefix = "logs\\";
-    nook::UserSettings& user = store.User();
-    user.userName = "mimi";
-    user.passwordDigest = "0123456789abcdef0123456789abcdef";
-    user.rememberMe = 1;
-    user.lastBlogId = 8;
-    user.lastCommentId = 103;
-    user.lastTwitterId = 40;
-    user.lastBackupTime = "2008-06-12 07:00:00";
+    store.User().userName = "mimi";
+    SetKnownMarks(store.User());
 }
 
 const char kFreshConfig[] =

@@ -1,11 +1,11 @@
 // The archive tree of the main dialog on a prepared archive: its items, what selecting
 // each kind of item shows, and the previous and next page buttons.
+#include "platform/win32/WideText.h"
+#include "res/resource.h"
 #include "tests/backup_app/support/ArchivistDlgSession.h"
 #include "tests/backup_app/support/ProgramFolder.h"
 #include "tests/backup_app/support/TestText.h"
 #include "tests/backup_app/support/UiWaits.h"
-#include "platform/win32/WideText.h"
-#include "res/resource.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // The main dialog against the stand-in service, driven by messages from the test thread
 // while it runs on a user-interface thread of its own, as in the program.
+#include "res/resource.h"
 #include "tests/backup_app/support/ArchivistDlgSession.h"
 #include "tests/backup_app/support/ProgramFolder.h"
 #include "tests/backup_app/support/Standin.h"
 #include "tests/backup_app/support/TestText.h"
 #include "tests/backup_app/support/TextRecorder.h"
 #include "tests/backup_app/support/UiWaits.h"
-#include "res/resource.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -74,6 +74,16 @@ CProgramFolder RememberedUser(const StoredUser& user) {
     folder.WriteConfig(StandinHost(), user.name);
     folder.WriteUser(user);
     return folder;
+}
+
+// Closes unused the login window a dialog without remembered credentials opens with;
+// `main` is the main window then.
+void CloseFirstLogin(CArchivistDlgSession& session, HWND& main) {
+    HWND login = session.WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    PostClick(login, IDC_CLOSE);
+    main = session.Main();
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(login); }));
 }
 
 TEST(ArchivistDlg, FirstStartWithoutSettingsAsksForLoginAndCancelLeavesOnlyLoginActive) {
@@ -220,14 +230,12 @@ TEST(ArchivistDlg, CommandLineCredentialsLogInAndAreRememberedKeepingTheServiceH
 TEST(ArchivistDlg, LoginButtonLogsInANewUserAndStoresTheDigestNotThePassword) {
     CProgramFolder folder(StandinHost());
     CArchivistDlgSession session(folder);
-    HWND login = session.WaitForLogin();
-    ASSERT_NE(login, nullptr);
-    PostClick(login, IDC_CLOSE);
-    HWND main = session.Main();
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(login) && ShowsButtons(main, kLoggedOut); }));
+    HWND main = nullptr;
+    ASSERT_NO_FATAL_FAILURE(CloseFirstLogin(session, main));
+    ASSERT_TRUE(WaitUntil([&] { return static_cast<bool>(ShowsButtons(main, kLoggedOut)); }));
 
     PostClick(main, IDC_LOGIN);
-    login = session.WaitForLogin();
+    HWND login = session.WaitForLogin();
     ASSERT_NE(login, nullptr);
     SetControlText(login, IDC_USER_NAME, "tester");
     SetControlText(login, IDC_PASSWORD, "test123");
@@ -260,11 +268,8 @@ TEST(ArchivistDlg, UnusableUserNameIsRefusedWithItsReasonAndWritesNothing) {
 TEST(ArchivistDlg, ControlsWhoseStyleHasLowBitsAreDrawnOnWhite) {
     CProgramFolder folder("");
     CArchivistDlgSession session(folder);
-    HWND login = session.WaitForLogin();
-    ASSERT_NE(login, nullptr);
-    PostClick(login, IDC_CLOSE);
-    HWND main = session.Main();
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(login); }));
+    HWND main = nullptr;
+    ASSERT_NO_FATAL_FAILURE(CloseFirstLogin(session, main));
 
     const auto brushFor = [main](int id) {
         HWND control = GetDlgItem(main, id);
@@ -282,11 +287,8 @@ TEST(ArchivistDlg, ControlsWhoseStyleHasLowBitsAreDrawnOnWhite) {
 TEST(ArchivistDlg, EnterAndEscapeDoNothingAndCloseAsksFirst) {
     CProgramFolder folder("");
     CArchivistDlgSession session(folder);
-    HWND login = session.WaitForLogin();
-    ASSERT_NE(login, nullptr);
-    PostClick(login, IDC_CLOSE);
-    HWND main = session.Main();
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(login); }));
+    HWND main = nullptr;
+    ASSERT_NO_FATAL_FAILURE(CloseFirstLogin(session, main));
 
     // What Enter and Escape send.
     PostMessageW(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);

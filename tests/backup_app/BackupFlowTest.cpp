@@ -1,10 +1,10 @@
 // What the main dialog makes of each answer, which buttons each state offers, and how an
 // unattended backup goes on from each state.
-#include "tests/backup_app/support/TestText.h"
+#include "dialogs/flow/ArchivistDlgTexts.h"
 #include "dialogs/flow/BackupResponse.h"
 #include "dialogs/flow/BackupState.h"
-#include "dialogs/flow/ArchivistDlgTexts.h"
 #include "dialogs/flow/UnattendedBackup.h"
+#include "tests/backup_app/support/TestText.h"
 
 #include <gtest/gtest.h>
 

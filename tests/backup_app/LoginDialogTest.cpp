@@ -1,9 +1,9 @@
 // The login window on its own: what it shows, the empty-entry notice, and how it ends.
+#include "dialogs/LoginDlg.h"
+#include "res/resource.h"
 #include "tests/backup_app/support/TestText.h"
 #include "tests/backup_app/support/UiThread.h"
 #include "tests/backup_app/support/UiWaits.h"
-#include "dialogs/LoginDlg.h"
-#include "res/resource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // NookBackup.exe itself: one copy at a time, and the unattended backup's exit codes.
 // These tests hold the program's single-instance mutex and so run one at a time.
+#include "archive/PhotoList.h"
 #include "tests/backup_app/support/ProgramFolder.h"
 #include "tests/backup_app/support/ProgramProcess.h"
 #include "tests/backup_app/support/Standin.h"
 #include "tests/backup_app/support/TestText.h"
 #include "tests/backup_app/support/UiWaits.h"
-#include "archive/PhotoList.h"
 
 #include <gtest/gtest.h>
 

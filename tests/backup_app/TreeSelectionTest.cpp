@@ -1,8 +1,8 @@
 // What selecting an item of the archive tree shows, and the archive's count texts.
-#include "tests/support/TestPaths.h"
-#include "tests/backup_app/support/TestText.h"
 #include "dialogs/flow/TreeSelection.h"
 #include "platform/Files.h"
+#include "tests/backup_app/support/TestText.h"
+#include "tests/support/TestPaths.h"
 #include "util/DirectoryPath.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "tests/fuzz/HtmlSafetyCheck.h"
 
+#include "xml/ReferenceDigit.h"
 #include "xml/XmlDocument.h"
 
 #include <algorithm>
@@ -58,12 +59,8 @@ size_t DecodeNumber(std::string_view text, size_t at, std::string& out) {
     const size_t digitsBegin = i;
     unsigned long value = 0;
     for (; i < text.size(); ++i) {
-        const char c = text[i];
-        int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else break;
+        const int digit = xml::ReferenceDigit(text[i], hex);
+        if (digit < 0) break;
         value = std::min<unsigned long>(value * (hex ? 16 : 10) + static_cast<unsigned long>(digit), 0x110000);
     }
     if (i == digitsBegin) return 0;

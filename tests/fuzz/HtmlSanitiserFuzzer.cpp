@@ -1,8 +1,8 @@
 // libFuzzer target for SanitiseHtml. The input is any bytes, taken as code page 936
 // HTML. The result must be safe as a browser control reads it (HtmlSafetyCheck.h) and
 // must come back unchanged from a second pass; anything else aborts.
-#include "tests/fuzz/HtmlSafetyCheck.h"
 #include "archive/HtmlSanitiser.h"
+#include "tests/fuzz/HtmlSafetyCheck.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -11,11 +11,11 @@
 // weather code (signed), one of flags (1 memory, 2 editor's choice), one each of comment
 // and read count; then title, diary content, comment content, reply content and post
 // content, separated by NUL bytes.
-#include "tests/fuzz/ScratchFolder.h"
 #include "archive/ArchivePaths.h"
 #include "archive/ImageLocaliser.h"
 #include "archive/PageRenderer.h"
 #include "archive/PhotoList.h"
+#include "tests/fuzz/ScratchFolder.h"
 #include "util/MbcsText.h"
 
 #include <algorithm>

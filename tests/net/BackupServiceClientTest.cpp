@@ -3,9 +3,9 @@
 // one answer goes with the next request.
 #include "net/BackupServiceClient.h"
 
-#include "tests/net/support/StandinService.h"
 #include "md5/Md5.h"
 #include "platform/CodePage.h"
+#include "tests/net/support/StandinService.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

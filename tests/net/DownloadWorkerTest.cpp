@@ -3,13 +3,13 @@
 // stopping, and what a long pass leaves behind.
 #include "net/DownloadWorker.h"
 
+#include "platform/Files.h"
+#include "platform/Uuid.h"
 #include "tests/net/support/CannedServer.h"
 #include "tests/net/support/MessageWindow.h"
 #include "tests/net/support/ProcessCounts.h"
 #include "tests/net/support/StandinService.h"
 #include "tests/support/TestPaths.h"
-#include "platform/Files.h"
-#include "platform/Uuid.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // behind.
 #include "net/HttpFetcher.h"
 
+#include "platform/Uuid.h"
 #include "tests/net/support/ProcessCounts.h"
 #include "tests/net/support/StandinService.h"
-#include "platform/Uuid.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // it leaves, the address it sends, and stopping.
 #include "net/HttpFileFetcher.h"
 
-#include "tests/net/support/StandinService.h"
-#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 #include "platform/Uuid.h"
+#include "tests/net/support/StandinService.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

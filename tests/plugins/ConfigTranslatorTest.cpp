@@ -2,8 +2,8 @@
 // configuration file looks like afterwards, and the download list it returns.
 #include "common/translator/ConfigTranslator.h"
 
-#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
+#include "tests/support/TestPaths.h"
 #include "xml/XmlDocument.h"
 
 #include <gtest/gtest.h>

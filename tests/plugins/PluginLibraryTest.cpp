@@ -1,10 +1,10 @@
 // The plug-in libraries as the screen saver and the configuration program see them:
 // loaded by file name, entry points bound by plain name, strings by value.
-#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 #include "platform/Uuid.h"
 #include "platform/win32/WideText.h"
 #include "string/RefString.h"
+#include "tests/support/TestPaths.h"
 #include "util/DirectoryPath.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // registry: the configured plug-in, the type-2 stand-in, or the placeholder movie.
 #include "player/MovieChoice.h"
 
+#include "platform/Files.h"
 #include "registry/PluginRegistry.h"
 #include "tests/saver/SaverTestFiles.h"
 #include "tests/support/TestPaths.h"
-#include "platform/Files.h"
 
 #include <gtest/gtest.h>
 

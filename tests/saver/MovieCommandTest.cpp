@@ -1,8 +1,8 @@
 // The commands a movie sends: one closes the player, the rest become configuration.
 #include "core/MovieCommand.h"
 
-#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "core/MovieSettings.h"
 
-#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

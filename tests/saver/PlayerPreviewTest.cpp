@@ -1,6 +1,7 @@
 // The player window in a preview, hosted by this test program so that the stage's
 // drawing is on the screen (Wine shows no child window of another process). Its
 // screenshot lands beside this test program.
+#include "platform/Files.h"
 #include "player/PlayerDialog.h"
 #include "registry/PluginRegistry.h"
 #include "tests/saver/SaverProcess.h"
@@ -8,7 +9,6 @@
 #include "tests/saver/ScreenCapture.h"
 #include "tests/saver/StandInWindow.h"
 #include "tests/support/TestPaths.h"
-#include "platform/Files.h"
 
 #include <gtest/gtest.h>
 

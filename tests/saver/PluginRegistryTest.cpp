@@ -2,10 +2,10 @@
 // get loaded, and where they are loaded from.
 #include "registry/PluginRegistry.h"
 
-#include "tests/saver/SaverTestFiles.h"
-#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 #include "platform/win32/WideText.h"
+#include "tests/saver/SaverTestFiles.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // NookSS.scr as the system starts it: configuring hands over to the desktop suite,
 // full screen and preview play the stage, which leaves on input in full screen only.
 // The screenshot of the stage in full screen lands beside this test program.
+#include "platform/Files.h"
 #include "tests/saver/SaverProcess.h"
 #include "tests/saver/SaverTestFiles.h"
 #include "tests/saver/ScreenCapture.h"
 #include "tests/saver/StandInWindow.h"
 #include "tests/support/TestPaths.h"
-#include "platform/Files.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,4 +1,5 @@
 #include "tests/skin/SkinTestSupport.h"
+#include "dialogs/SkinResources.h"
 #include "res/resource.h"
 #include "skin/NotifyDialog.h"
 
@@ -41,6 +42,8 @@ const Step kRecord{0, kProbe, 0};
 
 class DrivenNotifyDialog : public CNotifyDialog {
   public:
+    DrivenNotifyDialog() : CNotifyDialog(nook::kNoticeSkin) {}
+
     std::vector<Step> script;
     std::string screenshotName;
 
@@ -64,8 +67,8 @@ class DrivenNotifyDialog : public CNotifyDialog {
         RECT window;
         GetWindowRect(Hwnd(), &window);
         size = {window.right - window.left, window.bottom - window.top};
-        message = Text(GetDlgItem(Hwnd(), IDC_MESSAGE));
-        titleLabel = Text(FindWindowExW(Hwnd(), nullptr, L"Static", kTitleWide));
+        message = nook::WindowText(GetDlgItem(Hwnd(), IDC_MESSAGE));
+        titleLabel = nook::WindowText(FindWindowExW(Hwnd(), nullptr, L"Static", kTitleWide));
         SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         for (const Step& step : script) {
             HWND target = step.control ? GetDlgItem(Hwnd(), step.control) : Hwnd();
@@ -76,7 +79,7 @@ class DrivenNotifyDialog : public CNotifyDialog {
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
         if (msg == kProbe) {
-            countdowns.push_back(Text(GetDlgItem(Hwnd(), IDC_COUNTDOWN)));
+            countdowns.push_back(nook::WindowText(GetDlgItem(Hwnd(), IDC_COUNTDOWN)));
             return 0;
         }
         if (msg == kScreenshot) {
@@ -92,11 +95,6 @@ class DrivenNotifyDialog : public CNotifyDialog {
     }
 
   private:
-    static std::wstring Text(HWND hwnd) {
-        wchar_t buffer[256] = {};
-        if (hwnd) GetWindowTextW(hwnd, buffer, 256);
-        return buffer;
-    }
     RECT ChildRect(int id) const {
         RECT rect{};
         HWND child = GetDlgItem(Hwnd(), id);

@@ -1,10 +1,10 @@
 #include "tests/skin/SkinTestMenu.h"
-#include "tests/skin/SkinTestSupport.h"
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
 #include "res/resource.h"
 #include "skin/ImageCopies.h"
 #include "skin/SkinButton.h"
+#include "tests/skin/SkinTestSupport.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

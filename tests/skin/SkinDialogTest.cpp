@@ -1,4 +1,5 @@
 #include "tests/skin/SkinTestSupport.h"
+#include "dialogs/SkinResources.h"
 #include "framework/GdiHandles.h"
 #include "res/resource.h"
 #include "skin/BitmapPixels.h"
@@ -67,7 +68,7 @@ class SkinDialogTest : public testing::Test {
             RedrawWindow(dialog.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
     }
 
-    nook::CSkinDialog dialog{IDD_NOOKBACKUP_DIALOG};
+    nook::CSkinDialog dialog{IDD_NOOKBACKUP_DIALOG, nook::kMainWindowSkin};
     CRegionHandle region;
 };
 

@@ -1,6 +1,6 @@
 // The skin at work: a dialog laid out like the program's main window, with its frame,
 // buttons, panel frames, tree and status line, saved as a screenshot; and the labels.
-#include "tests/skin/SkinTestSupport.h"
+#include "dialogs/SkinResources.h"
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
 #include "res/resource.h"
@@ -9,6 +9,7 @@
 #include "skin/SkinColours.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinFrame.h"
+#include "tests/skin/SkinTestSupport.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 class ShowcaseDialog : public nook::CSkinDialog {
   public:
-    ShowcaseDialog() : CSkinDialog(IDD_NOOKBACKUP_DIALOG) {}
+    ShowcaseDialog() : CSkinDialog(IDD_NOOKBACKUP_DIALOG, nook::kMainWindowSkin) {}
 
   protected:
     bool OnInitDialog() override {

@@ -1,9 +1,9 @@
 #include "util/DirectoryPath.h"
 #include "util/ProgramDir.h"
 
-#include "tests/support/TestPaths.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/support/TestPaths.h"
-#include "tests/xml/XmlTestBuild.h"
 #include "platform/Files.h"
+#include "tests/xml/XmlTestBuild.h"
 #include "xml/XmlDocument.h"
 
 #include <gtest/gtest.h>

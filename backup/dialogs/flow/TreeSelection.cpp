@@ -3,6 +3,7 @@
 #include "archive/ArchivePaths.h"
 #include "archive/ArchiveTree.h"
 #include "platform/Files.h"
+#include "util/FileHandle.h"
 
 #include <cstdio>
 
@@ -14,10 +15,8 @@ bool IsRootText(const std::string& text) { return text == kDiaryRootText || text
 
 // Readable, not merely present: a page the browser could not open shows nothing new.
 bool CanOpen(const std::string& path) {
-    std::FILE* file = platform::OpenFile(path, "rb");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
+    const CFileHandle file(platform::OpenFile(path, "rb"));
+    return static_cast<bool>(file);
 }
 
 } // namespace

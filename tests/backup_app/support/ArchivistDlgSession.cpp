@@ -1,8 +1,8 @@
 #include "tests/backup_app/support/ArchivistDlgSession.h"
 
-#include "tests/backup_app/support/UiWaits.h"
 #include "dialogs/ArchivistDlg.h"
 #include "res/resource.h"
+#include "tests/backup_app/support/UiWaits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "tests/backup_app/support/ProgramFolder.h"
 
-#include "tests/support/TestPaths.h"
 #include "md5/Md5.h"
 #include "platform/Files.h"
 #include "platform/win32/WideText.h"
+#include "tests/support/TestPaths.h"
 #include "util/DirectoryPath.h"
 
 #include <gtest/gtest.h>

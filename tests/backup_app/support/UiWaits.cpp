@@ -1,8 +1,7 @@
 #include "tests/backup_app/support/UiWaits.h"
 
+#include "framework/Window.h"
 #include "platform/win32/WideText.h"
-
-#include <vector>
 
 namespace nook::test {
 
@@ -48,9 +47,7 @@ HWND WaitForDialogWith(DWORD threadId, int childId, DWORD timeoutMs) {
 std::string ControlText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
     if (!control) return "<no control>";
-    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1);
-    int length = GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
-    return platform::FromWide(std::wstring_view(text.data(), static_cast<size_t>(length)));
+    return platform::FromWide(WindowText(control));
 }
 
 bool WaitForText(HWND dialog, int id, const std::string& text, DWORD timeoutMs) {

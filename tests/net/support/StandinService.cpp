@@ -1,24 +1,16 @@
 #include "tests/net/support/StandinService.h"
 
-#include "tests/support/TestPaths.h"
 #include "md5/Md5.h"
-#include "platform/win32/WideText.h"
+#include "tests/support/StandinAccess.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
-#include <wininet.h>
 
-#include <cctype>
+#include <cstring>
 
 namespace nook::test {
 
 std::string StandinHost() {
-    static const std::string host = [] {
-        std::string port = ReadAll(NOOK_STANDIN_PORT_FILE);
-        while (!port.empty() && !std::isdigit(static_cast<unsigned char>(port.back())))
-            port.pop_back();
-        return port.empty() ? std::string() : "127.0.0.1:" + port;
-    }();
+    static const std::string host = StandinHostIn(NOOK_STANDIN_PORT_FILE);
     EXPECT_FALSE(host.empty()) << "no port in " << NOOK_STANDIN_PORT_FILE;
     return host;
 }
@@ -36,21 +28,7 @@ std::string BackupAddress(std::string_view service, const std::string& user, con
            std::string(probe);
 }
 
-bool StandinGet(std::string_view path, std::string& body) {
-    body.clear();
-    HINTERNET internet = InternetOpenW(L"nook-tests", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-    if (!internet) return false;
-    HINTERNET request = InternetOpenUrlW(internet, platform::ToWide(StandinUrl(path)).c_str(), nullptr, 0,
-                                         INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0);
-    bool ok = request != nullptr;
-    char buffer[8192];
-    DWORD got = 0;
-    while (ok && (ok = InternetReadFile(request, buffer, sizeof(buffer), &got) != FALSE) && got > 0)
-        body.append(buffer, got);
-    if (request) InternetCloseHandle(request);
-    InternetCloseHandle(internet);
-    return ok;
-}
+bool StandinGet(std::string_view path, std::string& body) { return PlainGet(StandinUrl(path), body); }
 
 std::vector<JsonValue> LoggedRequests(std::string_view token) {
     std::string body;
