@@ -4,65 +4,22 @@
 //
 // Between UTF-8 and code page 936 one iconv takes the text straight across, and runs of
 // ASCII, the bulk of markup and paths, skip iconv. Text with anything iconv cannot take
-// goes the way through UTF-16 instead, whose substitutes are the rule.
+// goes the way through UTF-16 instead, whose substitutes are the rule. The one-step
+// functions themselves go by table (TableConversion.cpp); these are what the tables must
+// give, and take over where the tables have no answer.
 #include "platform/CodePage.h"
 
-#include <iconv.h>
+#include "platform/posix/IconvCodePage.h"
+#include "platform/posix/IconvConverter.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <optional>
 
 namespace platform {
 
 namespace {
 
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Appends `in` converted to `out` up to the first input iconv cannot take, and
-    // returns 0 or iconv's error for that input, where `in` then stands.
-    int RunExact(const char*& in, size_t& inLeft, std::string& out) {
-        char buffer[4096];
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        while (inLeft > 0) {
-            char* outPtr = buffer;
-            size_t outLeft = sizeof buffer;
-            size_t r = iconv(cd_, const_cast<char**>(&in), &inLeft, &outPtr, &outLeft);
-            const int error = r == static_cast<size_t>(-1) ? errno : 0;
-            out.append(buffer, static_cast<size_t>(outPtr - buffer));
-            if (error != 0 && error != E2BIG) return error;
-        }
-        return 0;
-    }
-
-    // Converts the whole of `in`; on input iconv cannot take, appends `substitute` and
-    // skips `skip` input bytes so that the rest still converts.
-    std::string Run(const char* in, size_t inLeft, std::string_view substitute, size_t skip, bool* lost) {
-        std::string out;
-        if (lost) *lost = false;
-        for (int error; (error = RunExact(in, inLeft, out)) != 0;) {
-            out.append(substitute);
-            if (lost) *lost = true;
-            const size_t n = error == EINVAL ? inLeft : std::min(skip, inLeft);
-            in += n;
-            inLeft -= n;
-        }
-        return out;
-    }
-
-private:
-    iconv_t cd_;
-};
-
 std::u16string ToUtf16(const char* from, std::string_view text, std::string_view substitute) {
-    Converter c("UTF-16LE", from);
+    IconvConverter c("UTF-16LE", from);
     std::string bytes = c.Run(text.data(), text.size(), substitute, 1, nullptr);
     std::u16string out(bytes.size() / 2, u'\0');
     for (size_t i = 0; i < out.size(); ++i)
@@ -77,7 +34,7 @@ std::string FromUtf16(const char* to, std::u16string_view text, std::string_view
         bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
         bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
     }
-    Converter c(to, "UTF-16LE");
+    IconvConverter c(to, "UTF-16LE");
     // One UTF-16 unit at a time: like Windows, a surrogate pair code page 936 lacks
     // becomes two "?".
     return c.Run(bytes.data(), bytes.size(), substitute, 2, lost);
@@ -88,7 +45,7 @@ bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
 // `text` converted straight from `from` to `to`, runs of ASCII passed through; false when
 // iconv met anything it could not take.
 bool ConvertDirect(const char* to, const char* from, std::string_view text, bool codePage936, std::string& out) {
-    std::optional<Converter> c; // opened at the first run that needs it: paths are mostly ASCII
+    std::optional<IconvConverter> c; // opened at the first run that needs it: paths are mostly ASCII
     out.reserve(text.size() + text.size() / 2);
     const size_t n = text.size();
     for (size_t i = 0; i < n;) {
@@ -125,7 +82,7 @@ std::string Utf16ToAnsi(std::u16string_view text, bool* lost) {
 
 std::string Utf16ToUtf8(std::u16string_view text) { return FromUtf16("UTF-8", text, kUtf8Replacement, nullptr); }
 
-std::string Utf8ToAnsi(std::string_view text, bool* lost) {
+std::string IconvUtf8ToAnsi(std::string_view text, bool* lost) {
     std::string out;
     if (ConvertDirect("CP936", "UTF-8", text, false, out)) {
         if (lost) *lost = false;
@@ -134,7 +91,7 @@ std::string Utf8ToAnsi(std::string_view text, bool* lost) {
     return Utf16ToAnsi(Utf8ToUtf16(text), lost);
 }
 
-std::string AnsiToUtf8(std::string_view text) {
+std::string IconvAnsiToUtf8(std::string_view text) {
     std::string out;
     return ConvertDirect("UTF-8", "CP936", text, true, out) ? out : Utf16ToUtf8(AnsiToUtf16(text));
 }
