@@ -12,6 +12,7 @@
 #include "archive/LocalTimeStamp.h"
 #include "archive/PageFile.h"
 #include "archive/PageRenderer.h"
+#include "archive/ParseDate.h"
 #include "util/DirectoryPath.h"
 
 #include <ctime>
@@ -133,18 +134,7 @@ bool CArchive::WriteArchive(const std::string& userName) {
     allWritten = WriteDiaries(renderer, paths) && allWritten;
     allWritten = SaveBlogIndex(paths.BlogListPath(), blogs_) && allWritten;
 
-    if (!lastBackup_.twitters.empty()) {
-        for (const TwitterEntry& twitter : lastBackup_.twitters) {
-            TwitterIndexEntry& entry = twitters_[twitter.id];
-            entry.id = twitter.id;
-            entry.content = twitter.content;
-            entry.time = twitter.createTime;
-        }
-        allWritten = SaveTwitterIndex(paths.TwitterListPath(), twitters_,
-                                      static_cast<int>(lastBackup_.twitters.size())) &&
-                     allWritten;
-        allWritten = renderer.RenderMonthPages(twitters_) && allWritten;
-    }
+    if (!lastBackup_.twitters.empty()) allWritten = WritePosts(renderer, paths) && allWritten;
     if (state_.fullBackupPending) allWritten = RelativiseDeletedDiaryPages(paths) && allWritten;
     ArchiveState stored = state_;
     stored.fullBackupPending = false;
@@ -187,6 +177,22 @@ bool CArchive::WriteDiaries(CPageRenderer& renderer, const CArchivePaths& paths)
         allWritten = StoreDiary(paths, renderer, id, nullptr, comments) && allWritten;
     }
     return allWritten;
+}
+
+bool CArchive::WritePosts(CPageRenderer& renderer, const CArchivePaths& paths) {
+    std::set<ArchiveMonth> changedMonths;
+    for (const TwitterEntry& twitter : lastBackup_.twitters) {
+        auto [entry, added] = twitters_.try_emplace(twitter.id);
+        // A post sent again with another date leaves the page of its old month too.
+        if (!added) changedMonths.insert(ArchiveMonthOf(entry->second.time));
+        changedMonths.insert(ArchiveMonthOf(twitter.createTime));
+        entry->second.id = twitter.id;
+        entry->second.content = twitter.content;
+        entry->second.time = twitter.createTime;
+    }
+    bool allWritten =
+        SaveTwitterIndex(paths.TwitterListPath(), twitters_, static_cast<int>(lastBackup_.twitters.size()));
+    return renderer.RenderMonthPages(twitters_, changedMonths) && allWritten;
 }
 
 bool CArchive::RelativiseDeletedDiaryPages(const CArchivePaths& paths) {

@@ -7,10 +7,11 @@
 // StoreBackup keeps what it received: each diary's record and every comment ever
 // received for it (also comments whose diary is not in the answer, or not in the archive
 // yet), and the photo list; it renders the page of every diary that got anything new
-// from its record. It writes records, pages, index files, the photo list and the month
-// pages first and saves the new high-water marks only when all of them are on the disk,
-// so a crash or a failed write in between means the next backup fetches those items
-// again instead of skipping them for ever.
+// from its record, and the page of every month whose posts changed. It writes records,
+// pages, index files, the photo list and the month pages first and saves the new
+// high-water marks only when all of them are on the disk, so a crash or a failed write
+// in between means the next backup fetches those items again instead of skipping them
+// for ever.
 #pragma once
 
 #include "archive/ArchiveIndex.h"
@@ -91,6 +92,9 @@ class CArchive {
     void SetUpFullBackup(const std::string& userName);
     bool WriteArchive(const std::string& userName);
     bool WriteDiaries(CPageRenderer& renderer, const CArchivePaths& paths);
+    // Merges the answer's posts into the index, writes it and the pages of the months
+    // whose posts changed.
+    bool WritePosts(CPageRenderer& renderer, const CArchivePaths& paths);
     bool RelativiseDeletedDiaryPages(const CArchivePaths& paths);
     // Saves the photo list and puts everything written on the disk; only then records
     // `next` as the archive's state. False when anything failed.

@@ -1,6 +1,7 @@
 #include "archive/IndexFiles.h"
 
 #include "app/settings/DecimalText.h"
+#include "archive/FlatXmlWriter.h"
 #include "xml/XmlDocument.h"
 
 namespace nook {
@@ -35,30 +36,28 @@ void LoadTwitterIndex(const std::string& path, TwitterIndex& index) {
 }
 
 bool SaveBlogIndex(const std::string& path, const BlogIndex& index) {
-    CXmlDocument doc;
-    doc.AddElement("BlogList");
-    doc.SetAttribute("Count", static_cast<int>(index.size()));
+    CFlatXmlWriter writer("BlogList");
+    writer.Attribute("Count", static_cast<int>(index.size()));
     for (const auto& [id, entry] : index) {
-        doc.AddChildElement("Blog");
-        doc.SetChildAttribute("id", id);
-        doc.SetChildAttribute("title", entry.title);
-        doc.SetChildAttribute("time", entry.time);
-        doc.SetChildAttribute("editorchoice", entry.editorChoice ? 1 : 0);
+        writer.Child("Blog");
+        writer.Attribute("id", id);
+        writer.Attribute("title", entry.title);
+        writer.Attribute("time", entry.time);
+        writer.Attribute("editorchoice", entry.editorChoice ? 1 : 0);
     }
-    return doc.SaveFile(path);
+    return SaveFlatXml(path, writer.Finish());
 }
 
 bool SaveTwitterIndex(const std::string& path, const TwitterIndex& index, int count) {
-    CXmlDocument doc;
-    doc.AddElement("TwitterList");
-    doc.SetAttribute("Count", count);
+    CFlatXmlWriter writer("TwitterList");
+    writer.Attribute("Count", count);
     for (const auto& [id, entry] : index) {
-        doc.AddChildElement("Twitter");
-        doc.SetChildAttribute("id", id);
-        doc.SetChildAttribute("time", entry.time);
-        doc.SetChildAttribute("content", entry.content);
+        writer.Child("Twitter");
+        writer.Attribute("id", id);
+        writer.Attribute("time", entry.time);
+        writer.Attribute("content", entry.content);
     }
-    return doc.SaveFile(path);
+    return SaveFlatXml(path, writer.Finish());
 }
 
 } // namespace nook

@@ -1,5 +1,7 @@
-// BlogList.xml and TwitterList.xml: the archive's two index files, read and written
-// through the XML document class (UTF-8 on disk, no declaration, one element a line).
+// BlogList.xml and TwitterList.xml: the archive's two index files, read through the XML
+// document class and written straight as it would write them (UTF-8 on disk, no
+// declaration, one element a line). Each save replaces its file atomically and puts it
+// on the disk at once.
 #pragma once
 
 #include "archive/ArchiveIndex.h"

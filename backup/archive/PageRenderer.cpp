@@ -39,10 +39,10 @@ bool CPageRenderer::ReadFile(const std::string& path, std::string& text) {
     return false;
 }
 
-std::string CPageRenderer::ReadTemplate(const char* name) {
-    std::string text;
-    ReadFile(paths_.TemplatePath(name), text);
-    return text;
+const std::string& CPageRenderer::ReadTemplate(const char* name) {
+    auto [cached, added] = templates_.try_emplace(name);
+    if (added) ReadFile(paths_.TemplatePath(name), cached->second);
+    return cached->second;
 }
 
 std::string CPageRenderer::SafeHtml(const std::string& html, int32_t blogId) {
@@ -52,7 +52,7 @@ std::string CPageRenderer::SafeHtml(const std::string& html, int32_t blogId) {
 }
 
 std::string CPageRenderer::RenderCommentList(const std::vector<const CommentEntry*>& comments) {
-    const std::string pattern = ReadTemplate("Comment.html");
+    const std::string& pattern = ReadTemplate("Comment.html");
     std::string list;
     for (const CommentEntry* comment : comments) {
         std::string item = pattern;
@@ -117,13 +117,23 @@ bool CPageRenderer::KeepEarlierPage(ArchiveMonth month, int32_t blogId, std::vec
 }
 
 bool CPageRenderer::RenderMonthPages(const TwitterIndex& twitters) {
-    const std::string pattern = ReadTemplate("Twitter.html");
+    return RenderMonths(twitters, nullptr);
+}
+
+bool CPageRenderer::RenderMonthPages(const TwitterIndex& twitters, const std::set<ArchiveMonth>& months) {
+    return RenderMonths(twitters, &months);
+}
+
+bool CPageRenderer::RenderMonths(const TwitterIndex& twitters, const std::set<ArchiveMonth>* only) {
+    const std::string& pattern = ReadTemplate("Twitter.html");
     std::map<ArchiveMonth, std::string> months;
     for (const auto& [id, twitter] : twitters) {
+        const ArchiveMonth month = ArchiveMonthOf(twitter.time);
+        if (only && !only->count(month)) continue;
         std::string item = pattern;
         ReplaceAll(item, "{TwitterTime}", EscapeHtml(twitter.time));
         ReplaceAll(item, "{TwitterContent}", SafeHtml(twitter.content, kShownByPost));
-        months[ArchiveMonthOf(twitter.time)] += item;
+        months[month] += item;
     }
     bool allWritten = true;
     for (const auto& [month, list] : months) {

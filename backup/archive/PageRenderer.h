@@ -6,14 +6,16 @@
 // later placeholder is filled again. Plain-text values (titles, names, times, counters)
 // are HTML-escaped; the service's HTML fields (diary, comment, reply and post content)
 // go in as HTML once sanitised, their pictures localised like the diary's own photos.
-// Templates are read again for every page, so an edited template shows on the next page
-// written.
+// Each template is read once, when a renderer first needs it: a renderer lives for one
+// backup or one page upgrade, and an edited template shows from the next one.
 #pragma once
 
 #include "archive/ArchiveIndex.h"
 #include "archive/ArchivePaths.h"
 #include "service/BackupRecords.h"
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,9 +49,15 @@ class CPageRenderer {
     // Writes every month page from the whole mini-diary index, oldest id first on each
     // page. False when a page could not be written.
     bool RenderMonthPages(const TwitterIndex& twitters);
+    // Writes the pages of `months` only, each as the whole index renders it; a month
+    // without posts in the index keeps whatever page it has.
+    bool RenderMonthPages(const TwitterIndex& twitters, const std::set<ArchiveMonth>& months);
 
   private:
-    std::string ReadTemplate(const char* name);
+    // The template's text; a missing one is logged once and renders as empty.
+    const std::string& ReadTemplate(const char* name);
+    // `only` null: every month.
+    bool RenderMonths(const TwitterIndex& twitters, const std::set<ArchiveMonth>* only);
     // Sanitised, with its pictures pointing at local files; `blogId` is the diary that
     // shows them (kShownByPost for a mini-diary post).
     std::string SafeHtml(const std::string& html, int32_t blogId);
@@ -62,6 +70,7 @@ class CPageRenderer {
     CImageLocaliser& localiser_;
     ILog* log_;
     bool keepEarlierPages_ = false;
+    std::map<std::string, std::string> templates_; // by file name
 };
 
 // The fixed snippets of a diary page.

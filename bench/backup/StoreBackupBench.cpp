@@ -1,17 +1,24 @@
 // StoreBackup of the generated backup-list answer against plain fwrite, in one run:
-//   StoreBackup: parse the answer into records and store the whole archive (diary pages,
-//                BlogList.xml, TwitterList.xml, month pages, settings) into a fresh
-//                program folder with the shipped templates;
-//   PlainFwrite: the same files (count, sizes, folders) written with fopen, fwrite and
-//                fclose into a fresh folder.
-// The time ratio is printed at the end, with the peak memory of one parse-and-store,
+//   StoreBackup:            parse the answer into records and store the whole archive
+//                           (diary pages, BlogList.xml, TwitterList.xml, month pages,
+//                           settings) into a fresh program folder with the shipped
+//                           templates;
+//   IncrementalStoreBackup: a later backup (bench::GenerateFollowUpAnswer: new and
+//                           updated diaries, comments on older ones, posts) parsed and
+//                           stored on that archive, loaded as a program run loads it;
+//   PlainFwrite:            the files of the whole archive (count, sizes, folders)
+//                           written with fopen, fwrite and fclose into a fresh folder.
+// The time ratios are printed at the end, with the peak memory of one parse-and-store,
 // measured in a forked child whose ru_maxrss starts at its size at the fork (the
-// generated answer already included).
+// generated answer already included). Once, beside the measurements, the index files
+// StoreBackup wrote are compared with what the XML document class writes of the same
+// indexes.
 //
 // Every folder is removed only when all is measured: a file system that holds back the
 // numbers of recently deleted files for a while (ext4 without a journal) would otherwise
 // make each run pay for the files the run before it deleted, a cost no real backup has.
 #include "bench/common/BackupAnswerGenerator.h"
+#include "tests/backup/IndexFilesByDocument.h"
 #include "app/settings/SettingsStore.h"
 #include "archive/Archive.h"
 
@@ -24,7 +31,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -66,12 +76,28 @@ fs::path ProgramFolderWithTemplates() {
     return folder;
 }
 
-// Parses and stores the answer as the transfer thread does; true on success.
+// The archive of user "mimi" in a program folder, as the main dialog holds it.
+struct UserArchive {
+    explicit UserArchive(const fs::path& folder)
+        : settings(ProgramDirOf(folder)), archive(ProgramDirOf(folder), settings, nullptr) {
+        settings.User().userName = "mimi";
+    }
+    // Parses and stores an answer as the transfer thread does; true on success.
+    bool Store(const std::string& answer) {
+        return archive.StoreBackup(nook::ParseBlogListAnswer(answer)).result == nook::kBackupSuccess;
+    }
+
+    nook::CSettingsStore settings;
+    nook::CArchive archive;
+};
+
 bool ParseAndStore(const fs::path& folder) {
-    nook::CSettingsStore settings(ProgramDirOf(folder));
-    settings.User().userName = "mimi";
-    nook::CArchive archive(ProgramDirOf(folder), settings, nullptr);
-    return archive.StoreBackup(nook::ParseBlogListAnswer(Answer())).result == nook::kBackupSuccess;
+    return UserArchive(folder).Store(Answer());
+}
+
+std::string FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 struct WrittenFile {
@@ -79,20 +105,51 @@ struct WrittenFile {
     size_t size;
 };
 
-// Every file StoreBackup writes (everything but the templates), from one real run.
-const std::vector<WrittenFile>& WrittenFiles() {
-    static const std::vector<WrittenFile> files = [] {
+struct FullStore {
+    std::vector<WrittenFile> files; // every file StoreBackup writes (everything but the templates)
+    bool indexFilesAsDocumentClass = false;
+    size_t indexBytes = 0;
+};
+
+// Whether the index files StoreBackup wrote have the bytes the XML document class
+// writes of the same indexes.
+bool IndexFilesAsDocumentClass(const fs::path& folder, const nook::CArchive& archive, size_t& bytes) {
+    const fs::path reference = FreshFolder();
+    const std::string referenceDir = ProgramDirOf(reference);
+    if (!nook::test::SaveBlogIndexByDocument(referenceDir + "BlogList.xml", archive.Blogs()) ||
+        !nook::test::SaveTwitterIndexByDocument(referenceDir + "TwitterList.xml", archive.Twitters(),
+                                                static_cast<int>(archive.LastBackup().twitters.size())))
+        return false;
+    bool same = true;
+    bytes = 0;
+    for (const char* name : {"BlogList.xml", "TwitterList.xml"}) {
+        const std::string written = FileBytes(folder / "mimi" / name);
+        same = same && !written.empty() && written == FileBytes(reference / name);
+        bytes += written.size();
+    }
+    return same;
+}
+
+// From one real run.
+const FullStore& TheFullStore() {
+    static const FullStore store = [] {
+        FullStore found;
         fs::path folder = ProgramFolderWithTemplates();
-        if (!ParseAndStore(folder)) std::abort();
-        std::vector<WrittenFile> found;
+        UserArchive user(folder);
+        if (!user.Store(Answer())) std::abort();
+        found.indexFilesAsDocumentClass = IndexFilesAsDocumentClass(folder, user.archive, found.indexBytes);
         for (const auto& entry : fs::recursive_directory_iterator(folder)) {
             fs::path relative = fs::relative(entry.path(), folder);
             if (entry.is_regular_file() && *relative.begin() != "Templates")
-                found.push_back({relative, static_cast<size_t>(entry.file_size())});
+                found.files.push_back({relative, static_cast<size_t>(entry.file_size())});
         }
         return found;
     }();
-    return files;
+    return store;
+}
+
+const std::vector<WrittenFile>& WrittenFiles() {
+    return TheFullStore().files;
 }
 
 void BM_StoreBackup(benchmark::State& state) {
@@ -103,6 +160,26 @@ void BM_StoreBackup(benchmark::State& state) {
         if (!ParseAndStore(folder)) state.SkipWithError("StoreBackup failed");
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(Answer().size()));
+}
+
+const std::string& FollowUpAnswer() {
+    static const std::string answer = nook::bench::GenerateFollowUpAnswer(Answer());
+    return answer;
+}
+
+void BM_IncrementalStoreBackup(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::path folder = ProgramFolderWithTemplates();
+        if (!ParseAndStore(folder)) state.SkipWithError("StoreBackup of the whole answer failed");
+        // A later run: the archive loaded at login, then the backup stored.
+        auto later = std::make_unique<UserArchive>(folder);
+        later->settings.LoadUserSettings("mimi");
+        later->archive.LoadArchive("mimi");
+        state.ResumeTiming();
+        if (!later->Store(FollowUpAnswer())) state.SkipWithError("StoreBackup failed");
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(FollowUpAnswer().size()));
 }
 
 void BM_PlainFwrite(benchmark::State& state) {
@@ -131,6 +208,8 @@ void BM_PlainFwrite(benchmark::State& state) {
 
 BENCHMARK(BM_StoreBackup)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_PlainFwrite)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+// After the yardstick, so that the archives its set-up stores do not weigh on it.
+BENCHMARK(BM_IncrementalStoreBackup)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 class CollectingReporter : public benchmark::ConsoleReporter {
   public:
@@ -176,6 +255,9 @@ int main(int argc, char** argv) {
     const double answerMb = Answer().size() / 1e6;
     const long peakKb = PeakStoreKilobytes();
     std::printf("answer: %.1f MB; StoreBackup writes %zu files\n", answerMb, WrittenFiles().size());
+    std::printf("BlogList.xml and TwitterList.xml (%zu bytes) as the XML document class writes them: %s\n",
+                TheFullStore().indexBytes, TheFullStore().indexFilesAsDocumentClass ? "yes" : "NO");
+    std::printf("later backup: %.1f KB\n", FollowUpAnswer().size() / 1e3);
 
     CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -183,10 +265,14 @@ int main(int argc, char** argv) {
     for (const fs::path& folder : Folders()) fs::remove_all(folder);
 
     auto store = reporter.seconds.find("BM_StoreBackup/iterations:3/real_time");
+    auto incremental = reporter.seconds.find("BM_IncrementalStoreBackup/iterations:5/real_time");
     auto plain = reporter.seconds.find("BM_PlainFwrite/iterations:3/real_time");
     if (store != reporter.seconds.end() && plain != reporter.seconds.end() && plain->second > 0)
         std::printf("StoreBackup / plain fwrite: %.2f (target 2.00 or less)\n",
                     store->second / plain->second);
+    if (incremental != reporter.seconds.end() && plain != reporter.seconds.end() && plain->second > 0)
+        std::printf("incremental StoreBackup / plain fwrite: %.2f %% (target 15 %% or less)\n",
+                    100 * incremental->second / plain->second);
     const double peakMb = peakKb * 1024 / 1e6;
     std::printf("peak memory of parse and store: %.1f MB above the process holding the answer; "
                 "with the answer %.1f MB = %.2f x the answer (target below 4)\n",

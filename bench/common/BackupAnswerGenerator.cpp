@@ -38,7 +38,6 @@ public:
     explicit Writer(uint64_t seed) : random_(seed) {}
 
     std::string& Out() { return out_; }
-    Random& Rng() { return random_; }
 
     // Chinese text of about `bytes` bytes of UTF-8, with punctuation.
     void Chinese(size_t bytes) {
@@ -87,6 +86,80 @@ public:
 
     void Attribute(const char* name, int value) { Format(" %s=\"%d\"", name, value); }
 
+    // A time attribute: `fixed` when given, a random time otherwise.
+    void TimeAttribute(const char* name, std::string_view fixed) {
+        Attribute(name, [&] {
+            if (fixed.empty())
+                Time();
+            else
+                out_ += fixed;
+        });
+    }
+
+    // One diary; `created` as TimeAttribute (also its update time when given).
+    void Blog(int id, std::string_view created = {}) {
+        out_ += "<Blog";
+        Attribute("blog_id", id);
+        Attribute("blog_class", random_.Between(0, 9));
+        Attribute("character", random_.Between(0, 30));
+        Attribute("mood", random_.Between(0, 20));
+        Attribute("weather", random_.Between(0, 12));
+        Attribute("title", [&] { Chinese(static_cast<size_t>(random_.Between(15, 60))); });
+        Attribute("content", [&] {
+            // 2 to 8 KB, most diaries nearer the short end
+            const double u = static_cast<double>(random_.Next() >> 11) / 9007199254740992.0;
+            DiaryHtml(2048 + static_cast<size_t>(6144 * u * u));
+        });
+        TimeAttribute("create_time", created);
+        TimeAttribute("update_time", created);
+        Attribute("comment_count", random_.Between(0, 40));
+        Attribute("read_count", random_.Between(0, 5000));
+        Attribute("is_memory", random_.Between(0, 1));
+        Attribute("is_editor_choice", random_.Between(0, 20) == 0 ? 1 : 0);
+        out_ += "/>\r\n";
+    }
+
+    // One comment; the diary it belongs to is drawn from `blogIds` ids from 100000 when
+    // `blogId` is 0.
+    void Comment(int id, int blogId, int blogIds, std::string_view written = {}) {
+        out_ += "<Comment";
+        Attribute("comment_id", id);
+        Attribute("blog_id",
+                  blogId != 0 ? blogId : 100000 + random_.Between(0, blogIds > 0 ? blogIds - 1 : 0));
+        Attribute("guest_name", [&] { Chinese(static_cast<size_t>(random_.Between(6, 15))); });
+        Attribute("user_name", [&] { Format("user%06d", random_.Between(0, 999999)); });
+        Attribute("photo_name", [&] {
+            Format("%08llx.jpg", static_cast<unsigned long long>(random_.Next() & 0xFFFFFFFF));
+        });
+        Attribute("comment_content", [&] { Chinese(static_cast<size_t>(random_.Between(30, 200))); });
+        TimeAttribute("comment_datetime", written);
+        Attribute("reply_content", [&] {
+            if (random_.Next() % 2) Chinese(static_cast<size_t>(random_.Between(15, 90)));
+        });
+        TimeAttribute("reply_datetime", written);
+        out_ += "/>\r\n";
+    }
+
+    void Twitter(int id, std::string_view created = {}) {
+        out_ += "<Twitter";
+        Attribute("id", id);
+        Attribute("character", random_.Between(0, 30));
+        Attribute("content", [&] { Chinese(static_cast<size_t>(random_.Between(60, 420))); });
+        TimeAttribute("create_time", created);
+        out_ += "/>\r\n";
+    }
+
+    void Begin(int blogs, int updatedBlogs, int comments, int twitters) {
+        out_ += "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<Backup Result=\"0\">\r\n";
+        Format("<Summary NewBlogCount=\"%d\" UpdatedBlogCount=\"%d\" NewCommentCount=\"%d\" "
+               "NewTwitterCount=\"%d\"/>\r\n",
+               blogs, updatedBlogs, comments, twitters);
+        out_ += "<BlogList>\r\n";
+    }
+    void BeginComments() { out_ += "</BlogList>\r\n<CommentList>\r\n"; }
+    void BeginTwitters() { out_ += "</CommentList>\r\n<TwitterList>\r\n"; }
+    void End() { out_ += "</TwitterList>\r\n</Backup>\r\n"; }
+
     template <typename Fill>
     void Attribute(const char* name, Fill fill) {
         Format(" %s=\"", name);
@@ -110,63 +183,54 @@ private:
 
 std::string GenerateBackupAnswer(const BackupAnswerShape& shape, uint64_t seed) {
     Writer w(seed);
-    std::string& out = w.Out();
-    Random& random = w.Rng();
-    out.reserve(static_cast<size_t>(shape.blogs) * 5600 + static_cast<size_t>(shape.comments) * 260 +
-                static_cast<size_t>(shape.twitters) * 260 + 4096);
-    out += "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<Backup Result=\"0\">\r\n";
-    w.Format("<Summary NewBlogCount=\"%d\" UpdatedBlogCount=\"%d\" NewCommentCount=\"%d\" NewTwitterCount=\"%d\"/>\r\n",
-             shape.blogs, shape.blogs / 10, shape.comments, shape.twitters);
+    w.Out().reserve(static_cast<size_t>(shape.blogs) * 5600 + static_cast<size_t>(shape.comments) * 260 +
+                    static_cast<size_t>(shape.twitters) * 260 + 4096);
+    w.Begin(shape.blogs, shape.blogs / 10, shape.comments, shape.twitters);
+    for (int i = 0; i < shape.blogs; ++i)
+        w.Blog(100000 + i);
+    w.BeginComments();
+    for (int i = 0; i < shape.comments; ++i)
+        w.Comment(500000 + i, 0, shape.blogs);
+    w.BeginTwitters();
+    for (int i = 0; i < shape.twitters; ++i)
+        w.Twitter(900000 + i);
+    w.End();
+    return w.Out();
+}
 
-    out += "<BlogList>\r\n";
-    for (int i = 0; i < shape.blogs; ++i) {
-        out += "<Blog";
-        w.Attribute("blog_id", 100000 + i);
-        w.Attribute("blog_class", random.Between(0, 9));
-        w.Attribute("character", random.Between(0, 30));
-        w.Attribute("mood", random.Between(0, 20));
-        w.Attribute("weather", random.Between(0, 12));
-        w.Attribute("title", [&] { w.Chinese(static_cast<size_t>(random.Between(15, 60))); });
-        w.Attribute("content", [&] {
-            // 2 to 8 KB, most diaries nearer the short end
-            const double u = static_cast<double>(random.Next() >> 11) / 9007199254740992.0;
-            w.DiaryHtml(2048 + static_cast<size_t>(6144 * u * u));
-        });
-        w.Attribute("create_time", [&] { w.Time(); });
-        w.Attribute("update_time", [&] { w.Time(); });
-        w.Attribute("comment_count", random.Between(0, 40));
-        w.Attribute("read_count", random.Between(0, 5000));
-        w.Attribute("is_memory", random.Between(0, 1));
-        w.Attribute("is_editor_choice", random.Between(0, 20) == 0 ? 1 : 0);
-        out += "/>\r\n";
-    }
-    out += "</BlogList>\r\n<CommentList>\r\n";
-    for (int i = 0; i < shape.comments; ++i) {
-        out += "<Comment";
-        w.Attribute("comment_id", 500000 + i);
-        w.Attribute("blog_id", 100000 + random.Between(0, shape.blogs > 0 ? shape.blogs - 1 : 0));
-        w.Attribute("guest_name", [&] { w.Chinese(static_cast<size_t>(random.Between(6, 15))); });
-        w.Attribute("user_name", [&] { w.Format("user%06d", random.Between(0, 999999)); });
-        w.Attribute("photo_name", [&] { w.Format("%08llx.jpg", static_cast<unsigned long long>(random.Next() & 0xFFFFFFFF)); });
-        w.Attribute("comment_content", [&] { w.Chinese(static_cast<size_t>(random.Between(30, 200))); });
-        w.Attribute("comment_datetime", [&] { w.Time(); });
-        w.Attribute("reply_content", [&] {
-            if (random.Next() % 2) w.Chinese(static_cast<size_t>(random.Between(15, 90)));
-        });
-        w.Attribute("reply_datetime", [&] { w.Time(); });
-        out += "/>\r\n";
-    }
-    out += "</CommentList>\r\n<TwitterList>\r\n";
-    for (int i = 0; i < shape.twitters; ++i) {
-        out += "<Twitter";
-        w.Attribute("id", 900000 + i);
-        w.Attribute("character", random.Between(0, 30));
-        w.Attribute("content", [&] { w.Chinese(static_cast<size_t>(random.Between(60, 420))); });
-        w.Attribute("create_time", [&] { w.Time(); });
-        out += "/>\r\n";
-    }
-    out += "</TwitterList>\r\n</Backup>\r\n";
-    return out;
+namespace {
+
+// The creation time the answer gives diary `id`, or an empty text.
+std::string_view CreateTimeOf(std::string_view answer, int id) {
+    const std::string element = "<Blog blog_id=\"" + std::to_string(id) + "\"";
+    const size_t at = answer.find(element);
+    const std::string_view name = " create_time=\"";
+    const size_t value = at == std::string_view::npos ? at : answer.find(name, at);
+    if (value == std::string_view::npos) return {};
+    const size_t begin = value + name.size();
+    return answer.substr(begin, answer.find('"', begin) - begin);
+}
+
+} // namespace
+
+std::string GenerateFollowUpAnswer(std::string_view earlier, const BackupAnswerShape& shape,
+                                   const FollowUpShape& followUp, uint64_t seed) {
+    Writer w(seed);
+    const int spacing = shape.blogs / (followUp.updatedBlogs + followUp.comments + 1);
+    w.Begin(followUp.newBlogs, followUp.updatedBlogs, followUp.comments, followUp.twitters);
+    for (int i = 0; i < followUp.newBlogs; ++i)
+        w.Blog(100000 + shape.blogs + i, kFollowUpTime);
+    for (int i = 1; i <= followUp.updatedBlogs; ++i)
+        w.Blog(100000 + i * spacing, CreateTimeOf(earlier, 100000 + i * spacing));
+    w.BeginComments();
+    for (int i = 0; i < followUp.comments; ++i)
+        w.Comment(500000 + shape.comments + i, 100000 + (followUp.updatedBlogs + 1 + i) * spacing,
+                  shape.blogs, kFollowUpTime);
+    w.BeginTwitters();
+    for (int i = 0; i < followUp.twitters; ++i)
+        w.Twitter(900000 + shape.twitters + i, kFollowUpTime);
+    w.End();
+    return w.Out();
 }
 
 } // namespace nook::bench

@@ -1,14 +1,19 @@
 #include "archive/Archive.h"
 
 #include "tests/backup/ArchiveTestSupport.h"
+#include "tests/backup/IndexFilesByDocument.h"
 #include "tests/support/TestPaths.h"
 #include "app/settings/SettingsStore.h"
+#include "archive/ArchiveState.h"
 #include "archive/ParseDate.h"
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"
 #include "xml/XmlDocument.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
 
 namespace {
 
@@ -518,3 +523,205 @@ TEST(UpgradePages, OlderLayoutIsRenderedAgainFromTheRecordsOnce) {
     ASSERT_TRUE(again.LoadArchive("mimi"));
     EXPECT_FALSE(again.NeedsPageUpgrade());
 }
+
+// ---------------------------------------------------------------------------------------
+// A backup writes what changed: the pages of the diaries and months it changed, the index
+// files, and nothing else; every page is what rendering everything again would make.
+
+namespace {
+
+const char kMay[] = "2008\\5\\TwitterList.html";
+const char kJune[] = "2008\\6\\TwitterList.html";
+const char kJuly[] = "2008\\7\\TwitterList.html";
+const char kAugust[] = "2008\\8\\TwitterList.html";
+const char kUntouched[] = "untouched";
+
+TEST(StoreBackup, PostsRewriteOnlyTheMonthPagesTheyChange) {
+    const struct {
+        const char* what;
+        nook::TwitterEntry post;
+        std::map<std::string, std::string> pages; // all others stay untouched
+    } cases[] = {
+        {"a new post",
+         Post(41, "june 2", "2008-06-15 10:00:00"),
+         {{kJune, "month:<2008-06-01 08:00:00:june><2008-06-15 10:00:00:june 2>\r\n"}}},
+        {"a post sent again in its month",
+         Post(31, "may b, edited", "2008-05-20 10:00:00"),
+         {{kMay, "month:<2008-05-02 09:00:00:may a><2008-05-20 10:00:00:may b, edited>\r\n"}}},
+        {"a post moved to another month changes both",
+         Post(31, "may b", "2008-07-10 10:00:00"),
+         {{kMay, "month:<2008-05-02 09:00:00:may a>\r\n"},
+          {kJuly, "month:<2008-07-10 10:00:00:may b><2008-07-04 12:00:00:july>\r\n"}}},
+        // As when every month is rendered: a month without posts has no page to render.
+        {"a post moved out of a month of its own",
+         Post(40, "june", "2008-08-01 08:00:00"),
+         {{kJune, kUntouched}, {kAugust, "month:<2008-08-01 08:00:00:june>\r\n"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ArchiveSetup setup;
+        ASSERT_EQ(
+            setup.archive
+                .StoreBackup(AnswerOf(
+                    {}, {Post(30, "may a", "2008-05-02 09:00:00"), Post(31, "may b", "2008-05-20 10:00:00"),
+                         Post(40, "june", "2008-06-01 08:00:00"), Post(50, "july", "2008-07-04 12:00:00")}))
+                .result,
+            nook::kBackupSuccess);
+        for (const char* month : {kMay, kJune, kJuly})
+            ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath(month), kUntouched));
+
+        ASSERT_EQ(setup.archive.StoreBackup(AnswerOf({}, {c.post})).result, nook::kBackupSuccess);
+        for (const char* month : {kMay, kJune, kJuly, kAugust}) {
+            auto changed = c.pages.find(month);
+            const std::string expected = changed != c.pages.end()        ? changed->second
+                                         : std::string(month) == kAugust ? ""
+                                                                         : kUntouched;
+            EXPECT_EQ(ReadAll(setup.UserPath(month)), expected) << month;
+        }
+    }
+}
+
+// Whichever template is missing, a backup logs it once, however many pages it renders.
+TEST(StoreBackup, ReadsEachTemplateOnce) {
+    for (const char* name : {"BlogView.html", "Comment.html", "Twitter.html", "TwitterList.html"}) {
+        ArchiveSetup setup;
+        ASSERT_TRUE(platform::RemoveFile(setup.dir + "Templates\\" + name));
+        BlogListAnswer answer = RealisticAnswer();
+        answer.twitters.push_back(Post(60, "september", "2008-09-01 08:00:00"));
+        ASSERT_EQ(setup.archive.StoreBackup(std::move(answer)).result, nook::kBackupSuccess);
+        EXPECT_EQ(setup.log.lines, std::vector<std::string>{"CArchivistDlg::ReadFile - Failed to open '" +
+                                                            setup.dir + "Templates\\" + name + "'!"});
+    }
+}
+
+// What the archive should hold after each backup, from the answers alone.
+struct ExpectedArchive {
+    nook::BlogIndex blogs;
+    nook::TwitterIndex posts;
+    int postCount = 0;                             // posts of the last backup that had any
+    std::set<int32_t> records;                     // every diary that received anything
+    std::map<std::string, std::string> monthPages; // the last page of every month that had posts
+
+    void Add(const BlogListAnswer& answer) {
+        for (const nook::BlogEntry& blog : answer.blogs) {
+            blogs[blog.id] = {blog.id, blog.title, blog.createTime, blog.isEditorChoice};
+            records.insert(blog.id);
+        }
+        for (const nook::CommentEntry& comment : answer.comments)
+            records.insert(comment.blogId);
+        for (const nook::TwitterEntry& post : answer.twitters)
+            posts[post.id] = {post.id, post.content, post.createTime};
+        if (!answer.twitters.empty()) postCount = static_cast<int>(answer.twitters.size());
+    }
+};
+
+// A file in the year\month folder of an item created at `time`.
+std::string InMonthFolder(const std::string& time, const std::string& name) {
+    const nook::ArchiveMonth month = nook::ArchiveMonthOf(time);
+    return std::to_string(month.year) + "\\" + std::to_string(month.month) + "\\" + name;
+}
+
+// The user folder rendered again from scratch: the records and photo list of `from`,
+// index files written by the document class from what the answers sent, an archive
+// state of an older layout, then every page rendered by the page upgrade.
+std::string RenderEverythingAgain(const ArchiveSetup& from, const ExpectedArchive& expected) {
+    const std::string dir = ProgramFolderWithTemplates();
+    const std::string user = dir + "mimi\\";
+    EXPECT_TRUE(nook::MakeDirectoryPath(user + "Records"));
+    for (int32_t id : expected.records) {
+        const std::string record = "Records\\" + std::to_string(id) + ".xml";
+        EXPECT_TRUE(platform::CopyFileTo(from.UserPath(record), user + record, true)) << record;
+    }
+    EXPECT_TRUE(platform::CopyFileTo(from.UserPath("PhotoList.xml"), user + "PhotoList.xml", true));
+    EXPECT_TRUE(nook::test::SaveBlogIndexByDocument(user + "BlogList.xml", expected.blogs));
+    EXPECT_TRUE(
+        nook::test::SaveTwitterIndexByDocument(user + "TwitterList.xml", expected.posts, expected.postCount));
+    EXPECT_TRUE(nook::SaveArchiveState(user + "Archive.xml", {nook::kPageVersion - 1, false}));
+
+    CSettingsStore settings(dir);
+    CArchive archive(dir, settings, nullptr);
+    EXPECT_TRUE(archive.LoadArchive("mimi"));
+    EXPECT_TRUE(archive.NeedsPageUpgrade());
+    EXPECT_TRUE(archive.UpgradePages());
+    return user;
+}
+
+TEST(StoreBackup, EveryPageEqualsAFullRenderAfterEveryBackup) {
+    auto blog = [](int32_t id, const std::string& title, const std::string& created,
+                   const std::string& content) {
+        nook::BlogEntry entry = Blog(id, title, created);
+        entry.content = content;
+        return entry;
+    };
+    nook::BlogEntry editorsChoice = blog(3, "rain", "2008-06-10 18:00:00", "<p>wet</p>");
+    editorsChoice.isEditorChoice = true;
+    auto answer = [](std::vector<nook::BlogEntry> blogs, std::vector<nook::CommentEntry> comments,
+                     std::vector<nook::TwitterEntry> posts) {
+        BlogListAnswer made = AnswerWith(std::move(blogs), std::move(comments));
+        made.twitters = std::move(posts);
+        return made;
+    };
+    struct Step {
+        const char* what;
+        BlogListAnswer answer;
+    } steps[] = {
+        {"a first backup",
+         answer({blog(1, "first", "2008-05-03 09:07:02", "<img src=\"http://p/1.jpg\">"),
+                 blog(2, "second", "2008-05-20 10:00:00", "two"),
+                 blog(3, "rain", "2008-06-10 18:00:00", "<p>wet</p>")},
+                {Comment(101, 1, "nice"), Comment(102, 3, "<b>wet</b>")},
+                {Post(30, "may", "2008-05-02 09:00:00"),
+                 Post(31, "<img src=\"http://p/31.png\">", "2008-05-21 10:00:00"),
+                 Post(40, "june", "2008-06-01 08:00:00"), Post(50, "july", "2008-07-04 12:00:00")})},
+        {"new and updated diaries, comments on older ones, posts that move",
+         answer({blog(4, "fourth", "2008-07-01 08:00:00", "four"),
+                 blog(2, "second, updated", "2008-05-20 10:00:00", "<img src=\"http://p/2.jpg\">"),
+                 blog(5, "fifth", "2008-06-02 08:00:00", "five")},
+                {Comment(103, 1, "still nice"), Comment(104, 3, "drier"), Comment(105, 2, "updated!")},
+                {Post(41, "june again", "2008-06-15 10:00:00"),
+                 Post(31, "moved to july", "2008-07-10 10:00:00")})},
+        {"no posts", answer({blog(6, "sixth", "2008-08-01 08:00:00", "six"), editorsChoice},
+                            {Comment(106, 4, "on four"), Comment(107, 999, "not here yet")}, {})},
+        {"the last post of a month moves away",
+         answer({}, {}, {Post(30, "may, moved", "2008-09-01 09:00:00"), Post(60, "undated", "")})},
+        {"a post comes back to its emptied month, a diary arrives for its comment",
+         answer({blog(999, "late", "2008-09-02 08:00:00", "late"),
+                 blog(1, "first, again", "2008-05-03 09:07:02", "x")},
+                {Comment(108, 999, "welcome")}, {Post(30, "may, back", "2008-05-02 09:00:00")})},
+        {"nothing new", answer({}, {}, {})},
+    };
+
+    ArchiveSetup setup;
+    ExpectedArchive expected;
+    for (Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        expected.Add(step.answer);
+        ASSERT_EQ(setup.archive.StoreBackup(std::move(step.answer)).result, nook::kBackupSuccess);
+        const std::string again = RenderEverythingAgain(setup, expected);
+
+        std::vector<std::string> files = {"BlogList.xml", "TwitterList.xml", "PhotoList.xml", "Archive.xml"};
+        for (const auto& [id, entry] : expected.blogs)
+            files.push_back(InMonthFolder(entry.time, std::to_string(id) + ".html"));
+        std::set<std::string> monthsWithPosts;
+        for (const auto& [id, post] : expected.posts)
+            monthsWithPosts.insert(InMonthFolder(post.time, "TwitterList.html"));
+        files.insert(files.end(), monthsWithPosts.begin(), monthsWithPosts.end());
+        for (const std::string& file : files) {
+            const std::string written = ReadAll(setup.UserPath(file));
+            EXPECT_FALSE(written.empty()) << file;
+            EXPECT_EQ(written, ReadAll(again + file)) << file;
+        }
+        // A month whose posts all moved away keeps the page it had.
+        for (const auto& [month, page] : expected.monthPages) {
+            if (!monthsWithPosts.count(month)) {
+                EXPECT_EQ(ReadAll(setup.UserPath(month)), page) << month;
+            }
+        }
+        for (const std::string& month : monthsWithPosts)
+            expected.monthPages[month] = ReadAll(setup.UserPath(month));
+    }
+    EXPECT_EQ(setup.archive.Twitters().size(), 6u);
+    EXPECT_EQ(setup.archive.Photos().Entries().size(), 3u);
+}
+
+} // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using nook::BlogEntry;
@@ -214,18 +216,66 @@ TEST(RenderPages, PicturesInCommentsRepliesAndPostsAreKeptLocally) {
     EXPECT_EQ(month.find("http://p/"), std::string::npos) << month;
 }
 
-TEST(RenderBlogPage, MissingTemplatesAreLoggedAndRenderEmpty) {
+// A renderer lives for one backup: a template missing then renders as empty on every
+// page and is logged once, not once a page.
+TEST(RenderPages, MissingTemplatesAreLoggedOnceAndRenderEmpty) {
+    const struct {
+        const char* name;
+        const char* diaryPageEnd; // the diary pages' last line
+        const char* monthPage;
+    } cases[] = {
+        {"Comment.html", "comments=\r\n", "month:<2008-05-20 10:00:00:a>\r\n"},
+        {"BlogView.html", "", "month:<2008-05-20 10:00:00:a>\r\n"},
+        {"Twitter.html", "comments=[Grandma/// ]\r\n", "month:\r\n"},
+        {"TwitterList.html", "comments=[Grandma/// ]\r\n", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RendererSetup setup;
+        ASSERT_TRUE(platform::RemoveFile(setup.dir + "Templates\\" + c.name));
+        CommentEntry comment;
+        comment.guestName = "Grandma";
+        for (int32_t id : {7, 8}) {
+            BlogEntry blog = SampleBlog();
+            blog.id = id;
+            const std::string page = setup.Render(blog, {&comment});
+            EXPECT_EQ(page.empty(), std::string(c.name) == "BlogView.html") << page;
+            const std::string end = c.diaryPageEnd;
+            EXPECT_EQ(page.substr(page.size() - std::min(page.size(), end.size())), end) << page;
+        }
+        nook::TwitterIndex posts;
+        posts[40] = {40, "a", "2008-05-20 10:00:00"};
+        posts[41] = {41, "b", "2008-06-01 08:00:00"};
+        ASSERT_TRUE(setup.renderer.RenderMonthPages(posts));
+        EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\5\\TwitterList.html"), c.monthPage);
+        EXPECT_EQ(setup.log.lines, std::vector<std::string>{"CArchivistDlg::ReadFile - Failed to open '" +
+                                                            setup.dir + "Templates\\" + c.name + "'!"});
+    }
+}
+
+// Templates are installed files no one edits during a backup: each is read once per
+// renderer, and a renderer made later reads them again.
+TEST(RenderPages, TemplatesAreReadOnceARenderer) {
     RendererSetup setup;
-    ASSERT_TRUE(platform::RemoveFile(setup.dir + "Templates\\Comment.html"));
     CommentEntry comment;
     comment.guestName = "Grandma";
-    EXPECT_NE(setup.Render(SampleBlog(), {&comment}).find("comments=\r\n"), std::string::npos);
-    ASSERT_EQ(setup.log.lines.size(), 1u);
-    EXPECT_EQ(setup.log.lines[0],
-              "CArchivistDlg::ReadFile - Failed to open '" + setup.dir + "Templates\\Comment.html'!");
+    nook::TwitterIndex posts;
+    posts[40] = {40, "a", "2008-05-20 10:00:00"};
+    auto renderAll = [&](nook::CPageRenderer& renderer) {
+        EXPECT_TRUE(renderer.RenderBlogPage(SampleBlog(), {&comment}));
+        EXPECT_TRUE(renderer.RenderMonthPages(posts));
+        return ReadAll(setup.dir + "mimi\\2008\\5\\7.html") +
+               ReadAll(setup.dir + "mimi\\2008\\5\\TwitterList.html");
+    };
+    const std::string first = renderAll(setup.renderer);
+    for (const char* name : {"BlogView.html", "Comment.html", "Twitter.html", "TwitterList.html"})
+        ASSERT_TRUE(
+            platform::WriteFileAtomically(setup.dir + "Templates\\" + name, std::string("edited ") + name));
+    EXPECT_EQ(renderAll(setup.renderer), first);
 
-    ASSERT_TRUE(platform::RemoveFile(setup.dir + "Templates\\BlogView.html"));
-    EXPECT_EQ(setup.Render(SampleBlog()), "");
+    nook::CPageRenderer later(setup.paths, setup.localiser, &setup.log);
+    EXPECT_EQ(renderAll(later), "edited BlogView.htmledited TwitterList.html");
+    EXPECT_TRUE(setup.log.lines.empty());
 }
 
 TEST(RenderBlogPage, FailedWriteLeavesTheOldPageWhole) {
@@ -239,20 +289,39 @@ TEST(RenderBlogPage, FailedWriteLeavesTheOldPageWhole) {
     EXPECT_EQ(ReadAll(page), before);
 }
 
-TEST(RenderMonthPages, EveryMonthFromTheWholeIndexOldestIdFirst) {
-    RendererSetup setup;
+// Posts of May and June 2008, and two undated ones.
+nook::TwitterIndex PostsOfSeveralMonths() {
     nook::TwitterIndex index;
     index[12] = {12, "<b>second</b>", "2008-05-20 10:00:00"};
     index[11] = {11, "first", "2008-05-02 09:00:00"};
     index[13] = {13, "june", "2008-06-01 08:00:00"};
     index[14] = {14, "lost", "no date"};
     index[15] = {15, "", "<2008>-1-1 x"};
-    ASSERT_TRUE(setup.renderer.RenderMonthPages(index));
-    EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\5\\TwitterList.html"),
-              "month:<2008-05-02 09:00:00:first><2008-05-20 10:00:00:<b>second</b>>\r\n");
+    return index;
+}
+
+const char kMayPage[] = "month:<2008-05-02 09:00:00:first><2008-05-20 10:00:00:<b>second</b>>\r\n";
+
+TEST(RenderMonthPages, EveryMonthFromTheWholeIndexOldestIdFirst) {
+    RendererSetup setup;
+    ASSERT_TRUE(setup.renderer.RenderMonthPages(PostsOfSeveralMonths()));
+    EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\5\\TwitterList.html"), kMayPage);
     EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\6\\TwitterList.html"), "month:<2008-06-01 08:00:00:june>\r\n");
     EXPECT_EQ(ReadAll(setup.dir + "mimi\\0\\0\\TwitterList.html"), "month:<no date:lost>\r\n");
     EXPECT_EQ(ReadAll(setup.dir + "mimi\\0\\1\\TwitterList.html"), "month:<&lt;2008&gt;-1-1 x:>\r\n");
+}
+
+// A backup renders only the months its posts changed, each from all of its posts; a
+// month left without posts keeps its page, as when every month is rendered.
+TEST(RenderMonthPages, OnlyTheMonthsAskedForEachFromTheWholeIndex) {
+    RendererSetup setup;
+    ASSERT_TRUE(nook::MakeDirectoryPath(setup.dir + "mimi\\2008\\8"));
+    ASSERT_TRUE(platform::WriteFileAtomically(setup.dir + "mimi\\2008\\8\\TwitterList.html", "emptied"));
+    ASSERT_TRUE(setup.renderer.RenderMonthPages(PostsOfSeveralMonths(), {{2008, 5}, {2008, 8}}));
+    EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\5\\TwitterList.html"), kMayPage);
+    for (const char* unasked : {"2008\\6", "0\\0", "0\\1"})
+        EXPECT_FALSE(platform::FileExists(setup.dir + "mimi\\" + unasked + "\\TwitterList.html")) << unasked;
+    EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\8\\TwitterList.html"), "emptied");
 }
 
 } // namespace
