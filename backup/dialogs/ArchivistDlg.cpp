@@ -18,6 +18,8 @@
 #include "skin/NotifyDialog.h"
 #include "skin/SkinColours.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace nook {
@@ -224,7 +226,7 @@ void CArchivistDlg::ApplyOutcome(int kind, const ResponseOutcome& outcome) {
     if (outcome.logLine) log_.WriteLog(outcome.logLine);
     const bool downloading = outcome.followUp == ResponseFollowUp::StartDownloads;
     const bool downloadsStarted = downloading && StartDownloads();
-    ShowStatus(true, outcome.status);
+    ShowStatus(true, downloadsStarted ? photoProgress_.Text(GetTickCount64()) : outcome.status);
     SetState(outcome.state);
     if (outcome.followUp == ResponseFollowUp::ExpandFirstRoot) controls_.Tree().ExpandAll(controls_.Tree().Root(0));
     if (downloading && !downloadsStarted) {
@@ -242,14 +244,20 @@ bool CArchivistDlg::StartDownloads() {
     ShowWindow(controls_.Progress(), SW_SHOW);
     if (items.empty()) return false;
     IPhotoPassSink& recorder = archive_.BeginPhotoPass(items);
+    photoProgress_.Begin(items.size(), GetTickCount64());
     return downloads_.Start(Hwnd(), WM_DOWNLOAD_PROGRESS, std::move(items), &recorder,
-                            settings_.Client().downloadTimeoutSeconds);
+                            settings_.Client().downloadTimeoutSeconds,
+                            settings_.Client().downloadConnections);
 }
 
 void CArchivistDlg::OnDownloadProgress(bool stored, int percent) {
     if (state_ != BackupState::DownloadingPhotos) return;
     if (stored) SendMessageW(controls_.Progress(), PBM_SETPOS, static_cast<WPARAM>(percent), 0);
-    if (percent != 100) return;
+    if (percent != 100) {
+        // One message a photo, in the order they finish.
+        if (std::optional<std::string> text = photoProgress_.PhotoHandled(GetTickCount64())) ShowStatus(true, *text);
+        return;
+    }
     // The pass thread saves the photo list as it ends: nothing may touch the list before.
     downloads_.Stop();
     SetState(BackupState::Done);

@@ -19,6 +19,7 @@
 #include "dialogs/ArchivistDlgControls.h"
 #include "dialogs/flow/BackupResponse.h"
 #include "dialogs/flow/BackupState.h"
+#include "dialogs/flow/PhotoPassProgress.h"
 #include "framework/GdiHandles.h"
 #include "net/BackupServiceClient.h"
 #include "net/DownloadWorker.h"
@@ -99,6 +100,7 @@ private:
     CLogFile log_;
     CArchive archive_; // uses settings_ and log_
     CDownloadWorker downloads_;
+    CPhotoPassProgress photoProgress_;
     CArchivistDlgControls controls_;
 
     // The login form: what the login window is preset with.

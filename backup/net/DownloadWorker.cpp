@@ -1,7 +1,6 @@
 #include "net/DownloadWorker.h"
 
-#include "archive/PhotoAnswer.h"
-#include "platform/Files.h"
+#include "net/PhotoFetch.h"
 
 #include <algorithm>
 #include <utility>
@@ -10,9 +9,8 @@ namespace nook {
 
 namespace {
 
-PhotoOutcome FailedWith(const char* error) {
-    return {PhotoResult::Failed, error};
-}
+// The longest the pass thread sleeps without a reason to wake.
+constexpr ULONGLONG kLongestSleep = 60000;
 
 } // namespace
 
@@ -21,10 +19,17 @@ CDownloadWorker::~CDownloadWorker() {
 }
 
 bool CDownloadWorker::Start(HWND window, UINT message, std::vector<DownloadItem> items, IPhotoPassSink* sink,
-                            int silenceTimeoutSeconds) {
+                            int silenceTimeoutSeconds, int connections) {
     Stop();
     if (!wake_) wake_.Reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
     if (!wake_) return false;
+    connections_ = static_cast<size_t>(std::max(connections, 1));
+    // Before the session opens: WinInet applies the limit to connections made later.
+    CInternetSession::SetConnectionsPerServer(static_cast<unsigned long>(connections_));
+    if (session_.Open(true) != CInternetSession::OpenEnd::Opened) {
+        session_.Close();
+        return false;
+    }
     items_ = std::move(items);
     sink_ = sink;
     silenceLimit_ = static_cast<ULONGLONG>(std::max(silenceTimeoutSeconds, 1)) * 1000;
@@ -34,6 +39,7 @@ bool CDownloadWorker::Start(HWND window, UINT message, std::vector<DownloadItem>
     running_.store(true);
     if (thread_.Start([this] { RunPass(); })) return true;
     running_.store(false);
+    session_.Close();
     return false;
 }
 
@@ -46,90 +52,69 @@ void CDownloadWorker::Stop() {
     stop_.store(false);
 }
 
-void CDownloadWorker::OnNotify(FetchNotice code, std::int64_t, std::int64_t) {
-    if (code == FetchNotice::FileCreated) fileCreated_.store(true);
-    if (code != FetchNotice::Finished && code != FetchNotice::Failed) {
-        lastSign_.store(GetTickCount64());
-        return;
-    }
-    end_.store(static_cast<int>(code));
-    SetEvent(wake_.Get());
-}
-
 void CDownloadWorker::RunPass() {
-    const size_t count = items_.size();
-    for (size_t i = 0; i < count; ++i) {
-        std::optional<PhotoOutcome> outcome = HandlePhoto(items_[i]);
-        if (!outcome || stop_.load()) break;
-        if (sink_) sink_->OnPhotoHandled(i, *outcome);
-        bool stored = outcome->result == PhotoResult::Stored;
-        if (window_ && message_)
-            PostMessageW(window_, message_, stored ? 1 : 0, static_cast<LPARAM>((i + 1) * 100 / count));
+    Slots slots;
+    for (size_t i = 0; i < std::min(connections_, items_.size()); ++i)
+        slots.push_back(std::make_unique<CPhotoFetch>(wake_.Get(), session_, silenceLimit_));
+    std::list<size_t> waiting;
+    for (size_t i = 0; i < items_.size(); ++i)
+        waiting.push_back(i);
+    size_t handled = 0;
+    while (!stop_.load()) {
+        const ULONGLONG now = GetTickCount64();
+        FillIdleSlots(slots, waiting, now);
+        ULONGLONG due = now + kLongestSleep;
+        bool busy = false;
+        bool freed = false;
+        for (const std::unique_ptr<CPhotoFetch>& slot : slots) {
+            if (!slot->IsBusy()) continue;
+            const size_t index = slot->Index();
+            std::optional<PhotoOutcome> outcome = slot->Advance(now, due);
+            if (!outcome) {
+                busy = true;
+            } else if (Report(index, *outcome, ++handled)) {
+                freed = true;
+            } else {
+                break;
+            }
+        }
+        // A freed slot takes the next photo at once; with no slot busy every photo is handled.
+        if (freed) continue;
+        if (!busy) break;
+        WaitForSingleObject(wake_.Get(), static_cast<DWORD>(due - now));
     }
+    // The slots' fetch threads end before the session they share is closed.
+    for (const std::unique_ptr<CPhotoFetch>& slot : slots)
+        slot->Abandon();
+    slots.clear();
+    session_.Close();
     if (sink_) sink_->OnPassEnded();
     running_.store(false);
 }
 
-std::optional<PhotoOutcome> CDownloadWorker::HandlePhoto(const DownloadItem& item) {
-    // A leftover from a pass that was killed is truncated by the fetch.
-    const std::string temporaryPath = item.localPath + ".Tmp";
-    FetchEnd end = Fetch(item.url, temporaryPath);
-    if (end == FetchEnd::Stopped) return std::nullopt;
-    PhotoOutcome outcome = Judge(end);
-    if (outcome.result == PhotoResult::Stored && !platform::MoveFileReplacing(temporaryPath, item.localPath))
-        outcome = FailedWith("cannot place file");
-    if (outcome.result != PhotoResult::Stored) platform::RemoveFile(temporaryPath);
-    return outcome;
-}
-
-CDownloadWorker::FetchEnd CDownloadWorker::Fetch(const std::string& url, const std::string& temporaryPath) {
-    end_.store(0);
-    fileCreated_.store(false);
-    lastSign_.store(GetTickCount64());
-    if (stop_.load()) return FetchEnd::Stopped;
-    if (!CHttpFileFetcher::Start(url, temporaryPath, true)) return FetchEnd::NotStarted;
-    while (!stop_.load() && end_.load() == 0) {
-        // The last sign before the clock, or a sign in between would look like the future.
-        ULONGLONG last = lastSign_.load();
-        ULONGLONG now = GetTickCount64();
-        ULONGLONG silent = now > last ? now - last : 0;
-        if (silent >= silenceLimit_) break;
-        WaitForSingleObject(wake_.Get(),
-                            static_cast<DWORD>(std::min<ULONGLONG>(silenceLimit_ - silent, 60000)));
-    }
-    // Ends a silent fetch; after it the fetch thread is gone, so its answer and its file
-    // are settled, and an end that came meanwhile still counts.
-    CHttpFileFetcher::Stop();
-    if (stop_.load()) return FetchEnd::Stopped;
-    switch (end_.load()) {
-    case static_cast<int>(FetchNotice::Finished):
-        return FetchEnd::Finished;
-    case static_cast<int>(FetchNotice::Failed):
-        return FetchEnd::Failed;
-    default:
-        return FetchEnd::Silent;
+void CDownloadWorker::FillIdleSlots(Slots& slots, std::list<size_t>& waiting, ULONGLONG now) const {
+    auto writing = [&slots](const std::string& path) {
+        return std::any_of(slots.begin(), slots.end(), [&path](const std::unique_ptr<CPhotoFetch>& slot) {
+            return slot->IsBusy() && slot->LocalPath() == path;
+        });
+    };
+    for (const std::unique_ptr<CPhotoFetch>& slot : slots) {
+        if (slot->IsBusy()) continue;
+        auto next = std::find_if(waiting.begin(), waiting.end(),
+                                 [&](size_t index) { return !writing(items_[index].localPath); });
+        if (next == waiting.end()) return;
+        slot->Begin(*next, items_[*next], now);
+        waiting.erase(next);
     }
 }
 
-PhotoOutcome CDownloadWorker::Judge(FetchEnd end) const {
-    switch (end) {
-    case FetchEnd::Silent:
-        return FailedWith("timeout");
-    case FetchEnd::NotStarted:
-        return FailedWith("cannot start fetch");
-    case FetchEnd::Failed:
-        if (!fileCreated_.load()) return FailedWith("cannot write file");
-        break;
-    case FetchEnd::Finished:
-    case FetchEnd::Stopped:
-        break;
-    }
-    const FetchedAnswer& answer = Answer();
-    PhotoOutcome outcome = JudgePhotoAnswer(answer.status, answer.contentType, answer.bodyStart,
-                                            answer.bodyBytes, answer.contentLength);
-    // A connection lost in a body without a Content-Length leaves a body that looks whole.
-    if (end == FetchEnd::Failed && outcome.result == PhotoResult::Stored) outcome = FailedWith("cut short");
-    return outcome;
+bool CDownloadWorker::Report(size_t index, const PhotoOutcome& outcome, size_t handled) {
+    if (stop_.load()) return false;
+    if (sink_) sink_->OnPhotoHandled(index, outcome);
+    const bool stored = outcome.result == PhotoResult::Stored;
+    if (window_ && message_)
+        PostMessageW(window_, message_, stored ? 1 : 0, static_cast<LPARAM>(handled * 100 / items_.size()));
+    return true;
 }
 
 } // namespace nook

@@ -71,7 +71,7 @@ bool CHttpFileFetcher::Run() {
     if (!file.IsOpen()) return false;
     if (control_.StopRequested()) return true;
     OnNotify(FetchNotice::FileCreated, -1, 0);
-    CInternetTransfer transfer(control_, async_);
+    CInternetTransfer transfer(control_, async_, async_ ? session_ : nullptr);
     const CInternetTransfer::OpenEnd opened = transfer.Open(PercentEncodeUrl(url_), std::string(), [this] {
         OnNotify(FetchNotice::InternetReady, -1, 0);
     });

@@ -16,6 +16,8 @@
 
 namespace nook {
 
+class CInternetSession;
+
 enum class FetchNotice {
     Started = 1,
     FileCreated = 2,
@@ -52,6 +54,10 @@ public:
     // Any thread but the fetch thread; waits until the fetch thread has ended.
     void Stop();
 
+    // Asynchronous fetches started after this open their request from `session` (open
+    // and asynchronous, outliving them) instead of a session of their own; null undoes it.
+    void ShareSession(const CInternetSession* session) { session_ = session; }
+
     // Written by the fetch thread before it reports Finished or Failed, cleared by Start.
     // Read it from OnNotify for those two, after the synchronous Start returned, or after
     // Stop; never while a fetch runs.
@@ -75,6 +81,7 @@ private:
     void KeepBodyStart(std::string_view chunk);
 
     CFetchControl control_;
+    const CInternetSession* session_ = nullptr; // not owned
     FetchedAnswer answer_;
     std::string url_;
     std::string filePath_;

@@ -26,12 +26,13 @@ std::wstring WireAddress(const std::string& url) {
 
 } // namespace
 
-CInternetTransfer::CInternetTransfer(CFetchControl& control, bool async) : control_(control), async_(async) {}
+CInternetTransfer::CInternetTransfer(CFetchControl& control, bool async, const CInternetSession* shared)
+    : control_(control), async_(async), shared_(shared) {}
 
 CInternetTransfer::~CInternetTransfer() {
     // By hand: the members would go after the signal is retired.
     request_.Reset();
-    internet_.Reset();
+    own_.Close();
     if (signal_) {
         control_.Unwatch();
         signal_->Retire();
@@ -40,23 +41,20 @@ CInternetTransfer::~CInternetTransfer() {
 
 CInternetTransfer::OpenEnd CInternetTransfer::Open(const std::string& url, const std::string& headers,
                                                    const std::function<void()>& ready) {
-    if (!OpenInternet()) return OpenEnd::InternetFailed;
-    if (async_ && !InstallCallback()) return OpenEnd::CallbackFailed;
+    if (!shared_) {
+        switch (own_.Open(async_)) {
+        case CInternetSession::OpenEnd::NoSession:
+            return OpenEnd::InternetFailed;
+        case CInternetSession::OpenEnd::NoCallback:
+            return OpenEnd::CallbackFailed;
+        case CInternetSession::OpenEnd::Opened:
+            break;
+        }
+    }
     if (control_.StopRequested()) return OpenEnd::Stopped;
     if (!ArmSignal()) return OpenEnd::CallbackFailed;
     if (ready) ready();
     return OpenUrl(url, headers);
-}
-
-bool CInternetTransfer::OpenInternet() {
-    internet_.Reset(InternetOpenW(kFetchUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr,
-                                  async_ ? INTERNET_FLAG_ASYNC : 0));
-    return static_cast<bool>(internet_);
-}
-
-bool CInternetTransfer::InstallCallback() {
-    return InternetSetStatusCallbackW(internet_.Get(), &CTransferSignal::StatusCallback) !=
-           INTERNET_INVALID_STATUS_CALLBACK;
 }
 
 bool CInternetTransfer::ArmSignal() {
@@ -75,9 +73,9 @@ CInternetTransfer::OpenEnd CInternetTransfer::OpenUrl(const std::string& url, co
     std::wstring wideUrl = WireAddress(url);
     std::wstring wideHeaders = platform::ToWide(headers);
     signal_->BeginOperation();
-    HINTERNET opened = InternetOpenUrlW(
-        internet_.Get(), wideUrl.c_str(), wideHeaders.empty() ? nullptr : wideHeaders.c_str(),
-        static_cast<DWORD>(wideHeaders.size()), kOpenFlags, signal_->Context());
+    HINTERNET opened =
+        InternetOpenUrlW(Session(), wideUrl.c_str(), wideHeaders.empty() ? nullptr : wideHeaders.c_str(),
+                         static_cast<DWORD>(wideHeaders.size()), kOpenFlags, signal_->Context());
     bool pending = !opened && GetLastError() == ERROR_IO_PENDING;
     if (pending)
         AwaitCompletion();

@@ -213,21 +213,26 @@ TEST(SettingsStore, SaveKeepsWhatItDoesNotKnowInPlace) {
 TEST(SettingsStore, KeptSettingsReadBackAfterASave) {
     std::string dir = ScratchDir();
     Write(dir + "config.xml",
-          "<Config><Download Timeout=\"90\" Retries=\"3\"/><LastUser Name=\"mimi\"/></Config>");
+          "<Config><Download Timeout=\"90\" Connections=\"6\" Retries=\"3\"/><Proxy Host=\"p:8080\"/>"
+          "<LastUser Name=\"mimi\"/></Config>");
     Write(dir + "mimi.xml", "<UserConfig><User Username=\"mimi\" RememberMe=\"1\"/></UserConfig>");
     CSettingsStore store(dir);
     store.LoadSettings();
     EXPECT_EQ(store.Client().downloadTimeoutSeconds, 90);
+    EXPECT_EQ(store.Client().downloadConnections, 6);
     store.Client().downloadTimeoutSeconds = 5; // never written
+    store.Client().downloadConnections = 2;    // never written
     store.User().lastBlogId = 12;
     ASSERT_TRUE(store.SaveSettings());
     EXPECT_EQ(ReadAll(dir + "config.xml"),
-              "<Config><Download Timeout=\"90\" Retries=\"3\"/><LastUser Name=\"mimi\"/>"
+              "<Config><Download Timeout=\"90\" Connections=\"6\" Retries=\"3\"/><Proxy Host=\"p:8080\"/>"
+              "<LastUser Name=\"mimi\"/>"
               "<Domain Url=\"www.nookdiary.com\"/>\r\n<Debug Level=\"0\" Path=\"\"/>\r\n</Config>");
 
     CSettingsStore again(dir);
     again.LoadSettings();
     EXPECT_EQ(again.Client().downloadTimeoutSeconds, 90);
+    EXPECT_EQ(again.Client().downloadConnections, 6);
     EXPECT_EQ(again.User().userName, "mimi");
     EXPECT_EQ(again.User().rememberMe, 1);
     EXPECT_EQ(again.User().lastBlogId, 12);
@@ -261,34 +266,47 @@ TEST(SettingsStore, UnusableFilesAreWrittenAfresh) {
     }
 }
 
-TEST(SettingsStore, DownloadTimeoutOutsideItsRangeIsTheDefault) {
+TEST(SettingsStore, DownloadSettingsOutsideTheirRangesAreTheDefaults) {
     struct Case {
         const char* what;
         const char* config; // nullptr: no file
         int seconds;
+        int connections;
     } cases[] = {
-        {"no config.xml", nullptr, 30},
-        {"no Download", "<Config><Domain Url=\"x\"/></Config>", 30},
-        {"no Timeout", "<Config><Download Retries=\"3\"/></Config>", 30},
-        {"good", "<Config><Download Timeout=\"45\"/></Config>", 45},
-        {"lowest", "<Config><Download Timeout=\"1\"/></Config>", 1},
-        {"highest", "<Config><Download Timeout=\"3600\"/></Config>", 3600},
-        {"leading blank, trailing text", "<Config><Download Timeout=\" 120s\"/></Config>", 120},
-        {"zero", "<Config><Download Timeout=\"0\"/></Config>", 30},
-        {"negative", "<Config><Download Timeout=\"-5\"/></Config>", 30},
-        {"too large", "<Config><Download Timeout=\"3601\"/></Config>", 30},
-        {"beyond 32 bits", "<Config><Download Timeout=\"99999999999\"/></Config>", 30},
-        {"not a number", "<Config><Download Timeout=\"abc\"/></Config>", 30},
-        {"empty", "<Config><Download Timeout=\"\"/></Config>", 30},
-        {"foreign root", "<Settings><Download Timeout=\"45\"/></Settings>", 30},
+        {"no config.xml", nullptr, 30, 4},
+        {"no Download", "<Config><Domain Url=\"x\"/></Config>", 30, 4},
+        {"no Timeout", "<Config><Download Retries=\"3\"/></Config>", 30, 4},
+        {"good", "<Config><Download Timeout=\"45\"/></Config>", 45, 4},
+        {"lowest", "<Config><Download Timeout=\"1\"/></Config>", 1, 4},
+        {"highest", "<Config><Download Timeout=\"3600\"/></Config>", 3600, 4},
+        {"leading blank, trailing text", "<Config><Download Timeout=\" 120s\"/></Config>", 120, 4},
+        {"zero", "<Config><Download Timeout=\"0\"/></Config>", 30, 4},
+        {"negative", "<Config><Download Timeout=\"-5\"/></Config>", 30, 4},
+        {"too large", "<Config><Download Timeout=\"3601\"/></Config>", 30, 4},
+        {"beyond 32 bits", "<Config><Download Timeout=\"99999999999\"/></Config>", 30, 4},
+        {"not a number", "<Config><Download Timeout=\"abc\"/></Config>", 30, 4},
+        {"empty", "<Config><Download Timeout=\"\"/></Config>", 30, 4},
+        {"foreign root", "<Settings><Download Timeout=\"45\" Connections=\"2\"/></Settings>", 30, 4},
+        {"both good", "<Config><Download Connections=\"6\" Timeout=\"45\"/></Config>", 45, 6},
+        {"fewest connections", "<Config><Download Connections=\"1\"/></Config>", 30, 1},
+        {"most connections", "<Config><Download Connections=\"8\"/></Config>", 30, 8},
+        {"connections, trailing text", "<Config><Download Connections=\" 3 at once\"/></Config>", 30, 3},
+        {"no connections", "<Config><Download Connections=\"0\"/></Config>", 30, 4},
+        {"negative connections", "<Config><Download Connections=\"-2\"/></Config>", 30, 4},
+        {"too many connections", "<Config><Download Connections=\"9\"/></Config>", 30, 4},
+        {"connections beyond 32 bits", "<Config><Download Connections=\"4294967300\"/></Config>", 30, 4},
+        {"connections not a number", "<Config><Download Connections=\"four\"/></Config>", 30, 4},
+        {"one bad, one good", "<Config><Download Connections=\"x\" Timeout=\"60\"/></Config>", 60, 4},
     };
     for (const Case& c : cases) {
         std::string dir = ScratchDir();
         if (c.config) Write(dir + "config.xml", c.config);
         CSettingsStore store(dir);
         store.Client().downloadTimeoutSeconds = 7; // stale values must not survive a load
+        store.Client().downloadConnections = 7;
         store.LoadSettings();
         EXPECT_EQ(store.Client().downloadTimeoutSeconds, c.seconds) << c.what;
+        EXPECT_EQ(store.Client().downloadConnections, c.connections) << c.what;
     }
 }
 

@@ -30,7 +30,7 @@ TEST(ArchivistDlgLayout, NormalSizeUsesTheFixedPlacesOfEveryControl) {
     EXPECT_EQ(places.size(), 21u);
     ExpectPlace(places, IDC_ARCHIVE_TREE, 27, 137, 156, 383);
     ExpectPlace(places, IDC_EXPLORER, 208, 118, 564, 404);
-    ExpectPlace(places, IDC_STATUS, 200, 300, 580, 12);
+    ExpectPlace(places, IDC_STATUS, 200, 300, 580, 26);
     ExpectPlace(places, IDC_PROGRESS, 400, 360, 180, 14);
     ExpectPlace(places, IDC_LOGIN, 40, 29, 52, 52);
     ExpectPlace(places, IDC_LOGIN_INACTIVE, 40, 29, 52, 52);
@@ -69,14 +69,14 @@ TEST(ArchivistDlgLayout, MaximisedGrowsTreePageAndFramesAndMovesTheFooter) {
     ExpectPlace(places, IDC_DECO_HOME, 603 + 224, 576 + 140, 16, 16);
     ExpectPlace(places, IDC_DECO_FORUM, 725 + 224, 576 + 140, 14, 17);
     const int pageX = tree + 52, pageWidth = 720 + 224 - tree;
-    ExpectPlace(places, IDC_STATUS, pageX + 4, 300 + 70, pageWidth - 8, 12);
+    ExpectPlace(places, IDC_STATUS, pageX + 4, 300 + 70, pageWidth - 8, 26);
     ExpectPlace(places, IDC_PROGRESS, pageX + pageWidth / 2 - 90, 171 + (404 + 140) / 2, 180, 14);
 }
 
 TEST(ArchivistDlgLayout, MaximisedAtTheNormalSizeStillCentresStatusAndProgressOnThePage) {
     const auto places = ById(ArchivistDlgLayout(800, 600, true));
     ExpectPlace(places, IDC_EXPLORER, 208, 118, 564, 404);
-    ExpectPlace(places, IDC_STATUS, 212, 300, 556, 12);
+    ExpectPlace(places, IDC_STATUS, 212, 300, 556, 26);
     ExpectPlace(places, IDC_PROGRESS, 400, 373, 180, 14);
 }
 

@@ -11,10 +11,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <algorithm>
 #include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace nook::test {
 namespace {
@@ -34,6 +35,25 @@ const char kBackupFailed[] = u8"备份失败，请稍候再试！";
 const char kNothingNew[] = u8"您目前没有需要备份的日记和评论";
 
 constexpr DWORD kBackupTimeoutMs = 90000;
+
+// The stages a status line went through: a photo pass's texts, which add its counts on a
+// second line as photos come in, count as one.
+std::vector<std::string> Stages(const std::vector<std::string>& texts) {
+    const std::string downloading = Gbk(kDownloading);
+    std::vector<std::string> stages;
+    for (const std::string& text : texts) {
+        const std::string stage = text.compare(0, downloading.size(), downloading) == 0 ? downloading : text;
+        if (stages.empty() || stages.back() != stage) stages.push_back(stage);
+    }
+    return stages;
+}
+
+// Whether a photo pass showed its counts, from none of `total` handled on.
+bool ShowedPhotoCounts(const std::vector<std::string>& texts, int total) {
+    const std::string start = Gbk(kDownloading) + "\r\n" + Gbk(u8"已下载 0 / ") + std::to_string(total);
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const std::string& text) { return text.compare(0, start.size(), start) == 0; });
+}
 
 struct Buttons {
     bool login, backup, refresh, tree;
@@ -130,9 +150,10 @@ TEST(ArchivistDlg, BackupStoresPagesIndexesAndPhotosAdvancesTheMarksAndEndsAfter
     recorder.emplace(GetDlgItem(main, IDC_STATUS));
     PostClick(main, IDC_BACKUP);
     ASSERT_TRUE(WaitForText(main, IDC_STATUS, Gbk(kTwoPhotosLeft), kBackupTimeoutMs)) << Status(main);
-    const std::vector<std::string> seen = recorder->Texts();
+    const std::vector<std::string> seen = Stages(recorder->Texts());
     const std::vector<std::string> expected = {Gbk(kBackingUp), Gbk(kDownloading), Gbk(kTwoPhotosLeft)};
     EXPECT_TRUE(std::search(seen.begin(), seen.end(), expected.begin(), expected.end()) != seen.end());
+    EXPECT_TRUE(ShowedPhotoCounts(recorder->Texts(), 14));
     EXPECT_TRUE(ShowsButtons(main, kDoneState));
     EXPECT_FALSE(ControlVisible(main, IDC_PROGRESS));
 
@@ -156,7 +177,8 @@ TEST(ArchivistDlg, BackupStoresPagesIndexesAndPhotosAdvancesTheMarksAndEndsAfter
     recorder.emplace(GetDlgItem(main, IDC_STATUS));
     PostClick(main, IDC_REFRESH);
     const std::vector<std::string> again = {Gbk(kRefreshing), Gbk(kDownloading), Gbk(kTwoPhotosLeft)};
-    EXPECT_TRUE(WaitUntil([&] { return recorder->Texts() == again; }, kBackupTimeoutMs)) << Status(main);
+    EXPECT_TRUE(WaitUntil([&] { return Stages(recorder->Texts()) == again; }, kBackupTimeoutMs)) << Status(main);
+    EXPECT_TRUE(ShowedPhotoCounts(recorder->Texts(), 2));
     EXPECT_TRUE(ShowsButtons(main, kDoneState));
 }
 

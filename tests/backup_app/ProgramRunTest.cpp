@@ -154,8 +154,9 @@ TEST(NookBackupProgram, PhotosThatFailedAreFetchedByTheNextRun) {
 // stored, and the silent one is left for the next run.
 TEST(NookBackupProgram, SilentPhotoFailsAfterTheTimeoutWhileTheOthersAreStored) {
     CProgramFolder folder(StandinHost());
-    folder.WriteConfig(StandinHost(), "", 0, "<Download Timeout=\"3\"/>");
-    Admin("/admin/fault?mode=hang&target=photos&times=1");
+    // One connection, so that the three photo requests that hang are one photo's three tries.
+    folder.WriteConfig(StandinHost(), "", 0, "<Download Timeout=\"3\" Connections=\"1\"/>");
+    Admin("/admin/fault?mode=hang&target=photos&times=3");
     const DWORD start = GetTickCount();
     CProgramProcess program(folder.Path(),
                             "/user tester /pass " + PasswordDigest("tester", "test123") + " /backup");

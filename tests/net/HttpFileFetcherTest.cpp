@@ -1,9 +1,11 @@
 // CHttpFileFetcher against the stand-in service: the notices and their order, the file
-// it leaves, the address it sends, and stopping.
+// it leaves, the address it sends, stopping, and fetches sharing one WinInet session.
 #include "net/HttpFileFetcher.h"
 
+#include "net/InternetSession.h"
 #include "platform/Files.h"
 #include "platform/Uuid.h"
+#include "tests/net/support/ConnectionLimits.h"
 #include "tests/net/support/StandinService.h"
 #include "tests/support/TestPaths.h"
 
@@ -12,6 +14,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 
 namespace nook {
@@ -263,6 +266,63 @@ TEST(HttpFileFetcher, SynchronousStartReturnsTheOutcome) {
     EXPECT_FALSE(fetcher.Start("http://127.0.0.1:1/c.jpg", ScratchDir() + "d.jpg", false));
     // Only the thread of an asynchronous fetch turns a failure into a notice.
     EXPECT_EQ(fetcher.Codes(), (std::vector<int>{1, 2, 5, 6, 7, 8, 1, 2, 5}));
+}
+
+// Fetches on one session run at once, each with its own answer and notices, and a
+// stopped one leaves the others and the session to go on.
+TEST(HttpFileFetcher, FetchesSharingOneSessionEachGetTheirOwnAnswer) {
+    CInternetSession session;
+    ASSERT_EQ(session.Open(true), CInternetSession::OpenEnd::Opened);
+    constexpr size_t kPhotos = 4;
+    std::vector<std::string> urls;
+    std::vector<std::string> paths;
+    std::vector<std::unique_ptr<CRecordingFileFetcher>> fetchers;
+    for (size_t i = 0; i < kPhotos; ++i) {
+        urls.push_back(PhotoUrl(std::to_string(i) + ".jpg"));
+        paths.push_back(ScratchDir() + std::to_string(i) + ".jpg");
+        fetchers.push_back(std::make_unique<CRecordingFileFetcher>());
+        fetchers.back()->ShareSession(&session);
+    }
+    CRecordingFileFetcher slow; // the service answers after three seconds
+    slow.ShareSession(&session);
+    ASSERT_TRUE(slow.Start(BackupAddress("getblogsummary", "fault_slow", "fault", "shared-slow"),
+                           ScratchDir() + "slow.xml", true));
+    for (size_t i = 0; i < kPhotos; ++i)
+        ASSERT_TRUE(fetchers[i]->Start(urls[i], paths[i], true));
+    Sleep(test::kPendingMoment);
+    DWORD before = GetTickCount();
+    slow.Stop();
+    EXPECT_LT(GetTickCount() - before, test::kPromptStop);
+    EXPECT_EQ(slow.Codes(), (std::vector<int>{1, 2, 5}));
+    for (size_t i = 0; i < kPhotos; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(fetchers[i]->WaitEnded());
+        fetchers[i]->Stop();
+        EXPECT_EQ(fetchers[i]->Codes(), (std::vector<int>{1, 2, 5, 6, 7, 8}));
+        EXPECT_EQ(ReadAll(paths[i]), ServiceCopy(urls[i]));
+        EXPECT_EQ(fetchers[i]->Answer().status, 200);
+    }
+    // The session still serves a fetch after the others have ended.
+    CRecordingFileFetcher after;
+    after.ShareSession(&session);
+    std::string url = PhotoUrl("after.jpg");
+    std::string path = ScratchDir() + "after.jpg";
+    ASSERT_TRUE(after.Start(url, path, true));
+    ASSERT_TRUE(after.WaitEnded());
+    after.Stop();
+    EXPECT_EQ(ReadAll(path), ServiceCopy(url));
+}
+
+// WinInet's limit of connections per server is the process's, for HTTP/1.1 and 1.0 alike.
+TEST(HttpFileFetcher, ConnectionsPerServerAreSetForTheProcess) {
+    for (unsigned long connections : {6ul, 1ul, 8ul}) {
+        SCOPED_TRACE(connections);
+        ASSERT_TRUE(CInternetSession::SetConnectionsPerServer(connections));
+        test::ConnectionLimits limits;
+        ASSERT_TRUE(test::QueryConnectionLimits(limits));
+        EXPECT_EQ(limits.perServer, connections);
+        EXPECT_EQ(limits.perServer1_0, connections);
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@ from http.server import BaseHTTPRequestHandler
 
 TRICKLE_PIECES = 10
 HANG_LIMIT = 600.0  # seconds a hanging answer holds the connection at most
+RESET_GRACE = 0.3  # seconds between the half body and the reset
 # Odd sizes, so that chunks split multi-byte characters and the client has to join them.
 CHUNK_SIZES = (1, 7, 300, 4096, 13, 1500)
 
@@ -93,6 +94,10 @@ def deliver(handler: BaseHTTPRequestHandler, reply: Reply, transport: str | None
         handler.wfile.write(half)
         handler.close_connection = True
         if transport == "reset":
+            # A reset discards what the client has not read yet: give it the half first,
+            # so that the body is cut short rather than the answer lost whole.
+            handler.wfile.flush()
+            time.sleep(RESET_GRACE)
             _reset(handler)
         else:
             handler.connection.shutdown(socket.SHUT_RDWR)

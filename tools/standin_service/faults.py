@@ -3,11 +3,13 @@
 A rule names one or more modes, optionally a user and a target (which
 requests it hits) and optionally how many requests it hits before it lapses.
 Rules come from the admin path, or are implied by a user name of the form
-"fault_<mode>[.<mode>...]" (password "fault", tester's data). Content modes
-change what is answered; at most one transport mode per rule changes how the
-answer travels.
+"fault_<mode>[.<mode>...]" (password "fault", tester's data) or by a photo's
+file name of the form "fail<N>-<mode>[.<mode>...]-<rest>" (its first N
+requests). Content modes change what is answered; at most one transport mode
+per rule changes how the answer travels.
 """
 
+import re
 import threading
 from dataclasses import dataclass, field
 
@@ -35,6 +37,8 @@ TRANSPORT_MODES = {
 TARGETS = ("any", "xml", "summary", "list", "photos")
 FAULT_USER_PREFIX = "fault_"
 FAULT_USER_PASSWORD = "fault"
+# "fail2-servererror-p.jpg": the first 2 requests for this photo get a server error.
+FAILING_PHOTO = re.compile(r"^fail(\d{1,3})-([a-z_.]+)-")
 MAX_DELAY = 120.0
 DEFAULT_DELAY = 3.0
 
@@ -92,6 +96,7 @@ class FaultBook:
         self._lock = threading.Lock()
         self._rules: list[FaultRule] = []
         self._user_rules: dict[str, FaultRule] = {}
+        self._photo_requests: dict[str, int] = {}  # per failing photo's path: requests so far
         self._next_id = 1
 
     def add(self, rule: FaultRule) -> int:
@@ -108,6 +113,7 @@ class FaultBook:
             self._rules = kept
             if user is None:
                 self._user_rules.clear()
+                self._photo_requests.clear()
             return removed
 
     def rules(self) -> list[dict]:
@@ -125,6 +131,21 @@ class FaultBook:
                             self._rules.remove(rule)
                     return rule
             return self._user_rule(user) if target != "photos" else None
+
+    def photo_rule(self, path: str) -> FaultRule | None:
+        """The rule a photo's file name implies for this request of it, one request counted:
+        "fail<N>-<modes>-..." hits the first N requests of the path (the query aside)."""
+        found = FAILING_PHOTO.match(path.rsplit("/", 1)[-1].lower())
+        if found is None:
+            return None
+        try:
+            modes = parse_modes(found.group(2))
+        except ValueError:
+            return None
+        with self._lock:
+            served = self._photo_requests.get(path, 0)
+            self._photo_requests[path] = served + 1
+        return FaultRule(modes, target="photos") if served < int(found.group(1)) else None
 
     def note_answered(self, rule: FaultRule, user: str) -> bool:
         """Records that user was answered under rule; true if that had happened before."""

@@ -1,10 +1,12 @@
 """Photo downloads under /photos/. Any name ending in .jpg or .jpeg is a
 picture, except that a file name starting with "missing" answers 404 and one
-starting with "broken" answers 500, both with HTML bodies. The query is
-ignored, except that one holding an HTML character reference for "&" (as in
-"?size=l&amp;v=2", copied from HTML source without decoding) answers 400: the
-server does not know the parameter "amp;v". Every answer waits until the
-photo delay has passed since the request arrived, only in its own thread."""
+starting with "broken" answers 500, both with HTML bodies, and one of the form
+"fail<N>-<mode>[.<mode>...]-<rest>" answers its first N requests with those
+fault modes (then the picture). The query is ignored, except that one holding
+an HTML character reference for "&" (as in "?size=l&amp;v=2", copied from HTML
+source without decoding) answers 400: the server does not know the parameter
+"amp;v". Every answer waits until the photo delay has passed since the request
+arrived, only in its own thread."""
 
 import re
 import time
@@ -37,7 +39,7 @@ def answer(app: StandinApp, name: str, shown_path: str, raw_query: bytes = b"") 
 
 
 def _decide(app: StandinApp, name: str, shown_path: str, raw_query: bytes) -> tuple[Reply, FaultRule | None]:
-    rule = app.faults.take(None, "photos")
+    rule = app.faults.take(None, "photos") or app.faults.photo_rule(name)
     modes = rule.modes if rule else frozenset()
     file_name = name.rsplit("/", 1)[-1].lower()
     parameter = unknown_parameter(raw_query)

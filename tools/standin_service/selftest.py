@@ -528,6 +528,25 @@ class StandinServiceTest(unittest.TestCase):
         self.assertEqual([(e["status"], e["fault"]) for e in log], [(None, ["hang"]), (200, [])])
         self.assertIn("hang", self.service.admin("faults")["transport_modes"])
 
+    def test_photo_named_to_fail_answers_its_first_requests_with_those_modes(self) -> None:
+        for name, first, then in (
+            (b"fail2-servererror-a.jpg", [(500, "text/html", True)] * 2, (200, "image/jpeg", True)),
+            (b"fail1-reset-a.jpg", [(200, "image/jpeg", False)], (200, "image/jpeg", True)),
+            (b"FAIL1-notfound.drop-a.jpg", [(404, "text/html", False)], (200, "image/jpeg", True)),
+            (b"fail0-servererror-a.jpg", [], (200, "image/jpeg", True)),
+            (b"fail2-bogus-a.jpg", [], (200, "image/jpeg", True)),  # not a mode: a plain name
+        ):
+            with self.subTest(name=name):
+                for folder in (b"/photos/one/", b"/photos/two/"):  # each path counts on its own
+                    answers = [self.service.fetch(folder + name + b"?n=%d" % i) for i in range(len(first) + 2)]
+                    found = [(a.status, a.header("Content-Type"), a.complete) for a in answers]
+                    self.assertEqual(found, first + [then, then])
+                    self.assertEqual(answers[-1].body[:2], b"\xff\xd8")
+        log = self.service.admin("requests")["requests"]
+        self.assertEqual([e["fault"] for e in log[:4]], [["servererror"], ["servererror"], [], []])
+        self.service.admin("reset")  # the counts start again
+        self.assertEqual(self.service.fetch(b"/photos/one/fail1-reset-a.jpg").complete, False)
+
     def test_photo_query_with_an_entity_reference_is_a_bad_request(self) -> None:
         blogs = listed(document(self.ask(LIST_PATH)))[0]
         content = next(b.get("content") for b in blogs if b.get("blog_id") == "110")

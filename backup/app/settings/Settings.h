@@ -19,13 +19,19 @@ inline constexpr int32_t kDefaultDownloadTimeoutSeconds = 30;
 inline constexpr int32_t kMinDownloadTimeoutSeconds = 1;
 inline constexpr int32_t kMaxDownloadTimeoutSeconds = 3600;
 
+// Photos fetched at once (<Download Connections="..."/>), likewise.
+inline constexpr int32_t kDefaultDownloadConnections = 4;
+inline constexpr int32_t kMinDownloadConnections = 1;
+inline constexpr int32_t kMaxDownloadConnections = 8;
+
 struct ClientSettings {
     std::string serviceHost; // host name, optionally ":port"
     int32_t logLevel = 0;    // 0 turns the log off
     std::string logFolderPrefix;
-    // Read from config.xml only; the program never writes it (a saved config.xml keeps
+    // Read from config.xml only; the program never writes them (a saved config.xml keeps
     // the element as it stands).
     int32_t downloadTimeoutSeconds = kDefaultDownloadTimeoutSeconds;
+    int32_t downloadConnections = kDefaultDownloadConnections;
 };
 
 struct UserSettings {

@@ -62,12 +62,10 @@ bool SaveKeepingTheRest(const std::string& path, std::string_view root,
     return doc.SaveFile(path);
 }
 
-// A timeout from config.xml: one outside the accepted range gives the default.
-int32_t DownloadTimeout(std::string_view text) {
-    const int32_t seconds = DecimalValue(text);
-    return seconds >= kMinDownloadTimeoutSeconds && seconds <= kMaxDownloadTimeoutSeconds
-               ? seconds
-               : kDefaultDownloadTimeoutSeconds;
+// A number from config.xml: one outside the accepted range gives the default.
+int32_t ValueInRange(std::string_view text, int32_t lowest, int32_t highest, int32_t fallback) {
+    const int32_t value = DecimalValue(text);
+    return value >= lowest && value <= highest ? value : fallback;
 }
 
 } // namespace
@@ -93,8 +91,14 @@ void CSettingsStore::LoadSettings() {
             client_.logLevel = DecimalValue(doc.GetAttribute("Level"));
             client_.logFolderPrefix = doc.GetAttribute("Path");
         }
-        if (FindChildOfRoot(doc, "Download"))
-            client_.downloadTimeoutSeconds = DownloadTimeout(doc.GetAttribute("Timeout"));
+        if (FindChildOfRoot(doc, "Download")) {
+            client_.downloadTimeoutSeconds =
+                ValueInRange(doc.GetAttribute("Timeout"), kMinDownloadTimeoutSeconds,
+                             kMaxDownloadTimeoutSeconds, kDefaultDownloadTimeoutSeconds);
+            client_.downloadConnections =
+                ValueInRange(doc.GetAttribute("Connections"), kMinDownloadConnections,
+                             kMaxDownloadConnections, kDefaultDownloadConnections);
+        }
     }
     if (client_.serviceHost.empty()) client_.serviceHost = kDefaultServiceHost;
     LoadUserSettings(lastUser);

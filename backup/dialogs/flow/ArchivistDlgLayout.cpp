@@ -6,10 +6,11 @@ namespace nook {
 
 namespace {
 
-// At normal size.
+// At normal size. The status line has room for two lines: a photo pass shows its
+// counts under its text.
 const ControlPlace kFixedPlaces[] = {
     {IDC_ARCHIVE_TREE, 27, 137, 156, 383},   {IDC_EXPLORER, 208, 118, 564, 404},
-    {IDC_STATUS, 200, 300, 580, 12},         {IDC_PROGRESS, 400, 360, 180, 14},
+    {IDC_STATUS, 200, 300, 580, 26},         {IDC_PROGRESS, 400, 360, 180, 14},
     {IDC_LOGIN, 40, 29, 52, 52},             {IDC_LOGIN_INACTIVE, 40, 29, 52, 52},
     {IDC_BACKUP, 120, 29, 52, 52},           {IDC_BACKUP_INACTIVE, 120, 29, 52, 52},
     {IDC_REFRESH, 200, 29, 52, 52},          {IDC_REFRESH_INACTIVE, 200, 29, 52, 52},
