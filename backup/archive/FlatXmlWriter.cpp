@@ -1,5 +1,6 @@
 #include "archive/FlatXmlWriter.h"
 
+#include "archive/XmlFileWrite.h"
 #include "platform/Files.h"
 #include "xml/ElementIndex.h"
 #include "xml/XmlDocument.h"
@@ -48,7 +49,8 @@ std::string CFlatXmlWriter::Finish() {
     return std::move(text_);
 }
 
-bool SaveFlatXml(const std::string& path, std::string_view text) {
+bool SaveFlatXml(const std::string& path, std::string_view text, platform::Durability durability) {
+    if (durability == platform::Durability::Deferred) return WriteXmlFileDeferred(path, text);
     return platform::WriteFileAtomically(path, CXmlDocument::AnsiToUtf8(text));
 }
 

@@ -1,7 +1,8 @@
-// Archive files of one root element over a flat list of empty elements (the index files)
-// written straight from their data, without building an XML document and its element
-// index: the same text CXmlDocument holds after AddElement, SetAttribute, AddChildElement
-// and SetChildAttribute, so that a file saved from it has the bytes SaveFile would write.
+// Archive files of one root element over a flat list of empty elements (the index files,
+// the photo list) written straight from their data, without building an XML document and
+// its element index: the same text CXmlDocument holds after AddElement, SetAttribute,
+// AddChildElement and SetChildAttribute, so that a file saved from it has the bytes
+// SaveFile would write.
 // The root element's line, then one line a child, every line ended by CR LF; values
 // quoted and entity-encoded by the document class's own EncodeEntities.
 //
@@ -10,6 +11,8 @@
 // left out here too. Every other value reads back as written: a quote or "<" that is
 // the trail byte of a two-byte character is one to the document's reader as well.
 #pragma once
+
+#include "platform/Files.h"
 
 #include <string>
 #include <string_view>
@@ -40,7 +43,9 @@ class CFlatXmlWriter {
 };
 
 // Replaces the file with `text` (from Finish) as CXmlDocument::SaveFile does: converted
-// to UTF-8 whole, atomically, on the disk before it returns.
-bool SaveFlatXml(const std::string& path, std::string_view text);
+// to UTF-8 whole, atomically, on the disk before it returns; or, deferred, as
+// WriteXmlFileDeferred writes a document.
+bool SaveFlatXml(const std::string& path, std::string_view text,
+                 platform::Durability durability = platform::Durability::Immediate);
 
 } // namespace nook

@@ -1,7 +1,7 @@
 #include "archive/PhotoList.h"
 
 #include "app/settings/DecimalText.h"
-#include "archive/XmlFileWrite.h"
+#include "archive/FlatXmlWriter.h"
 #include "util/FileHandle.h"
 #include "xml/XmlDocument.h"
 
@@ -78,21 +78,19 @@ void CPhotoList::Load(const std::string& path) {
 }
 
 bool CPhotoList::Save(const std::string& path, platform::Durability durability) const {
-    CXmlDocument doc;
-    doc.AddElement("PhotoList");
+    CFlatXmlWriter writer("PhotoList");
     for (const PhotoEntry& entry : entries_) {
-        doc.AddChildElement("Photo");
-        doc.SetChildAttribute("url", entry.url);
-        doc.SetChildAttribute("file", entry.file);
-        doc.SetChildAttribute("blogs", BlogsText(entry.blogs));
-        doc.SetChildAttribute("state", StateName(entry.state));
-        doc.SetChildAttribute("failedruns", entry.failedRuns);
-        doc.SetChildAttribute("error", entry.lastError);
-        doc.SetChildAttribute("missingdays", entry.missingDays);
-        doc.SetChildAttribute("missingday", entry.lastMissingDay);
+        writer.Child("Photo");
+        writer.Attribute("url", entry.url);
+        writer.Attribute("file", entry.file);
+        writer.Attribute("blogs", BlogsText(entry.blogs));
+        writer.Attribute("state", StateName(entry.state));
+        writer.Attribute("failedruns", entry.failedRuns);
+        writer.Attribute("error", entry.lastError);
+        writer.Attribute("missingdays", entry.missingDays);
+        writer.Attribute("missingday", entry.lastMissingDay);
     }
-    if (durability == platform::Durability::Deferred) return WriteXmlFileDeferred(path, doc);
-    return doc.SaveFile(path);
+    return SaveFlatXml(path, writer.Finish(), durability);
 }
 
 const PhotoEntry* CPhotoList::Find(const std::string& url) const {

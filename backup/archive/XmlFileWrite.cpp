@@ -7,8 +7,12 @@
 namespace nook {
 
 bool WriteXmlFileDeferred(const std::string& path, const CXmlDocument& doc) {
+    return WriteXmlFileDeferred(path, doc.GetDocText());
+}
+
+bool WriteXmlFileDeferred(const std::string& path, std::string_view text) {
     MakeFileDirectory(path);
-    return platform::WriteFileAtomically(path, CXmlDocument::AnsiToUtf8(doc.GetDocText()), nullptr,
+    return platform::WriteFileAtomically(path, CXmlDocument::AnsiToUtf8(text), nullptr,
                                          platform::Durability::Deferred);
 }
 

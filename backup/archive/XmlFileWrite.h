@@ -6,10 +6,13 @@
 #include "xml/XmlDocument.h"
 
 #include <string>
+#include <string_view>
 
 namespace nook {
 
 // As CXmlDocument::SaveFile (UTF-8, no declaration), deferred, creating the file's folder.
 bool WriteXmlFileDeferred(const std::string& path, const CXmlDocument& doc);
+// The same for a document's text (code page 936) made without the document class.
+bool WriteXmlFileDeferred(const std::string& path, std::string_view text);
 
 } // namespace nook

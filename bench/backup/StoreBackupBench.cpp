@@ -11,14 +11,15 @@
 // The time ratios are printed at the end, with the peak memory of one parse-and-store,
 // measured in a forked child whose ru_maxrss starts at its size at the fork (the
 // generated answer already included). Once, beside the measurements, the index files
-// StoreBackup wrote are compared with what the XML document class writes of the same
-// indexes.
+// and the photo list StoreBackup wrote are compared with what the XML document class
+// writes of the same indexes and list.
 //
 // Every folder is removed only when all is measured: a file system that holds back the
 // numbers of recently deleted files for a while (ext4 without a journal) would otherwise
 // make each run pay for the files the run before it deleted, a cost no real backup has.
 #include "bench/common/BackupAnswerGenerator.h"
 #include "tests/backup/IndexFilesByDocument.h"
+#include "tests/backup/PhotoListByDocument.h"
 #include "app/settings/SettingsStore.h"
 #include "archive/Archive.h"
 
@@ -107,22 +108,24 @@ struct WrittenFile {
 
 struct FullStore {
     std::vector<WrittenFile> files; // every file StoreBackup writes (everything but the templates)
-    bool indexFilesAsDocumentClass = false;
-    size_t indexBytes = 0;
+    bool flatFilesAsDocumentClass = false;
+    size_t flatBytes = 0;
+    size_t photos = 0;
 };
 
-// Whether the index files StoreBackup wrote have the bytes the XML document class
-// writes of the same indexes.
-bool IndexFilesAsDocumentClass(const fs::path& folder, const nook::CArchive& archive, size_t& bytes) {
+// Whether the index files and the photo list StoreBackup wrote have the bytes the XML
+// document class writes of the same indexes and list.
+bool FlatFilesAsDocumentClass(const fs::path& folder, const nook::CArchive& archive, size_t& bytes) {
     const fs::path reference = FreshFolder();
     const std::string referenceDir = ProgramDirOf(reference);
     if (!nook::test::SaveBlogIndexByDocument(referenceDir + "BlogList.xml", archive.Blogs()) ||
         !nook::test::SaveTwitterIndexByDocument(referenceDir + "TwitterList.xml", archive.Twitters(),
-                                                static_cast<int>(archive.LastBackup().twitters.size())))
+                                                static_cast<int>(archive.LastBackup().twitters.size())) ||
+        !nook::test::SavePhotoListByDocument(referenceDir + "PhotoList.xml", archive.Photos()))
         return false;
     bool same = true;
     bytes = 0;
-    for (const char* name : {"BlogList.xml", "TwitterList.xml"}) {
+    for (const char* name : {"BlogList.xml", "TwitterList.xml", "PhotoList.xml"}) {
         const std::string written = FileBytes(folder / "mimi" / name);
         same = same && !written.empty() && written == FileBytes(reference / name);
         bytes += written.size();
@@ -137,7 +140,8 @@ const FullStore& TheFullStore() {
         fs::path folder = ProgramFolderWithTemplates();
         UserArchive user(folder);
         if (!user.Store(Answer())) std::abort();
-        found.indexFilesAsDocumentClass = IndexFilesAsDocumentClass(folder, user.archive, found.indexBytes);
+        found.flatFilesAsDocumentClass = FlatFilesAsDocumentClass(folder, user.archive, found.flatBytes);
+        found.photos = user.archive.Photos().Entries().size();
         for (const auto& entry : fs::recursive_directory_iterator(folder)) {
             fs::path relative = fs::relative(entry.path(), folder);
             if (entry.is_regular_file() && *relative.begin() != "Templates")
@@ -255,8 +259,10 @@ int main(int argc, char** argv) {
     const double answerMb = Answer().size() / 1e6;
     const long peakKb = PeakStoreKilobytes();
     std::printf("answer: %.1f MB; StoreBackup writes %zu files\n", answerMb, WrittenFiles().size());
-    std::printf("BlogList.xml and TwitterList.xml (%zu bytes) as the XML document class writes them: %s\n",
-                TheFullStore().indexBytes, TheFullStore().indexFilesAsDocumentClass ? "yes" : "NO");
+    std::printf("BlogList.xml, TwitterList.xml and PhotoList.xml (%zu photos; %zu bytes) as the XML document "
+                "class writes them: %s\n",
+                TheFullStore().photos, TheFullStore().flatBytes,
+                TheFullStore().flatFilesAsDocumentClass ? "yes" : "NO");
     std::printf("later backup: %.1f KB\n", FollowUpAnswer().size() / 1e3);
 
     CollectingReporter reporter;

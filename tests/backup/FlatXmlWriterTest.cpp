@@ -1,13 +1,16 @@
 #include "archive/FlatXmlWriter.h"
 
 #include "tests/backup/IndexFilesByDocument.h"
+#include "tests/backup/PhotoListByDocument.h"
 #include "tests/support/TestPaths.h"
 #include "archive/IndexFiles.h"
+#include "archive/PhotoList.h"
 #include "xml/ElementIndex.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 namespace {
 
@@ -17,6 +20,7 @@ using nook::test::ReferenceElement;
 struct TrickyValue {
     const char* what;
     std::string value;
+    bool text = true; // false: bytes that are no code page 936 text do not survive the file's UTF-8
 };
 
 const TrickyValue kTrickyValues[] = {
@@ -28,20 +32,21 @@ const TrickyValue kTrickyValues[] = {
     {"code page 936 text",
      "\xb1\xa6\xb1\xa6\xb5\xda\xd2\xbb\xb4\xce\xbd\xd0\xc2\xe8\xc2\xe8"}, // 宝宝第一次叫妈妈
     {"trail bytes 0x5C and 0x7C", "\x81\x5c\x81\x7c\xd5\x5c|\\ \x95\x7c"},
-    {"markup as trail bytes", "\x81\"\x81<\x81&\x81'\x81>x"},
-    {"bytes that are no code page 936", "\x80 \xff \x81\x7f \xa1\x20"},
-    {"lead byte at the end", "title\x81"},
-    {"lead byte before NUL", std::string("a\x81\0b", 4)},
+    {"markup as trail bytes", "\x81\"\x81<\x81&\x81'\x81>x", false},
+    {"bytes that are no code page 936", "\x80 \xff \x81\x7f \xa1\x20", false},
+    {"lead byte at the end", "title\x81", false},
+    {"lead byte before NUL", std::string("a\x81\0b", 4), false},
     {"control characters", "\x01\x02\x1f\x7f"},
 };
 
 // Both ways into files of their own; the bytes on the disk must be the same.
 template <typename SaveDirect, typename SaveReference>
-void ExpectSameFile(const std::string& what, SaveDirect saveDirect, SaveReference saveReference) {
+void ExpectSameFile(const std::string& what, SaveDirect saveDirect, SaveReference saveReference,
+                    const std::string& directFile = "direct.xml") {
     const std::string dir = nook::test::ScratchDir();
-    ASSERT_TRUE(saveDirect(dir + "direct.xml")) << what;
+    ASSERT_TRUE(saveDirect(dir + directFile)) << what;
     ASSERT_TRUE(saveReference(dir + "reference.xml")) << what;
-    const std::string direct = ReadAll(dir + "direct.xml");
+    const std::string direct = ReadAll(dir + directFile);
     EXPECT_FALSE(direct.empty()) << what;
     EXPECT_EQ(direct, ReadAll(dir + "reference.xml")) << what;
 }
@@ -117,6 +122,134 @@ TEST(IndexFiles, ValuesAroundTheLongestTagAreLeftOutAlike) {
         posts[1] = {1, c.value, "2008-05-03 09:07:02"};
         posts[2] = {2, "short", c.value};
         ExpectSameIndexFiles(c.what, blogs, posts, 2);
+    }
+}
+
+using nook::CPhotoList;
+using nook::PhotoEntry;
+using nook::PhotoState;
+
+// The photo list is saved at once after a repair and, at the end of a backup, deferred
+// like the records, which makes its folder when there is none.
+void ExpectPhotoListAsDocument(const std::string& what, const CPhotoList& list) {
+    const struct {
+        const char* what;
+        platform::Durability durability;
+        const char* file;
+    } saves[] = {
+        {" (at once)", platform::Durability::Immediate, "PhotoList.xml"},
+        {" (deferred)", platform::Durability::Deferred, "Later\\PhotoList.xml"},
+    };
+    for (const auto& save : saves)
+        ExpectSameFile(
+            what + save.what, [&](const std::string& path) { return list.Save(path, save.durability); },
+            [&](const std::string& path) { return nook::test::SavePhotoListByDocument(path, list); },
+            save.file);
+}
+
+auto Fields(const PhotoEntry& entry) {
+    return std::tie(entry.url, entry.file, entry.blogs, entry.state, entry.failedRuns, entry.lastError,
+                    entry.missingDays, entry.lastMissingDay);
+}
+
+// What the list's file gives to a later run.
+std::vector<PhotoEntry> ReadBack(const CPhotoList& list) {
+    const std::string path = nook::test::ScratchDir() + "PhotoList.xml";
+    EXPECT_TRUE(list.Save(path, platform::Durability::Deferred));
+    CPhotoList loaded;
+    loaded.Load(path);
+    return loaded.Entries();
+}
+
+void ExpectReadBackAsSaved(const std::string& what, const CPhotoList& list) {
+    const std::vector<PhotoEntry> loaded = ReadBack(list);
+    ASSERT_EQ(loaded.size(), list.Entries().size()) << what;
+    for (size_t i = 0; i < loaded.size(); ++i)
+        EXPECT_EQ(Fields(loaded[i]), Fields(list.Entries()[i])) << what << ", photo " << i;
+}
+
+// A photo in each state: stored, pending after failed runs, gone; shown by several
+// diaries or none.
+CPhotoList EveryState(const std::string& value) {
+    CPhotoList list;
+    PhotoEntry& stored = list.Add("http://p/" + value + "?a=1&b=2", "Images\\{0A1B}.jpg", PhotoState::Stored);
+    CPhotoList::AddDiary(stored, 3);
+    PhotoEntry& pending =
+        list.Add("http://p/pending/" + value, "Images\\" + value + ".png", PhotoState::Pending);
+    for (int32_t id : {9, 7, 11})
+        CPhotoList::AddDiary(pending, id);
+    pending.failedRuns = 4;
+    pending.lastError = "HTTP 404 " + value;
+    pending.missingDays = 2;
+    pending.lastMissingDay = value;
+    PhotoEntry& gone = list.Add(value + "gone", "Images\\{2C3D}", PhotoState::Gone);
+    gone.failedRuns = nook::kFailedRunsUntilGone;
+    gone.lastError = value;
+    return list;
+}
+
+TEST(PhotoListFile, WrittenDirectlyAsTheDocumentClassWroteItWhateverTheValues) {
+    for (const TrickyValue& tricky : kTrickyValues) {
+        const CPhotoList list = EveryState(tricky.value);
+        ExpectPhotoListAsDocument(tricky.what, list);
+        if (tricky.text) ExpectReadBackAsSaved(tricky.what, list);
+    }
+}
+
+TEST(PhotoListFile, WrittenDirectlyAsTheDocumentClassWroteItWhateverTheNumbers) {
+    const struct {
+        const char* what;
+        size_t photos;
+        std::vector<int32_t> diaries;
+        int32_t runs;
+    } cases[] = {
+        {"an empty list", 0, {}, 0},
+        {"one photo of no diary", 1, {}, 0},
+        {"negative and zero ids", 2, {-7, -1, 0}, -3},
+        {"the extremes", 3, {INT32_MIN, INT32_MAX}, INT32_MAX},
+        {"the lowest count", 1, {1, 2, 3, 4, 5, 6, 7, 8}, INT32_MIN},
+    };
+    for (const auto& c : cases) {
+        CPhotoList list;
+        for (size_t i = 0; i < c.photos; ++i) {
+            PhotoEntry& entry = list.Add("http://p/" + std::to_string(i), "Images\\" + std::to_string(i),
+                                         PhotoState::Pending);
+            for (int32_t id : c.diaries)
+                CPhotoList::AddDiary(entry, id);
+            entry.failedRuns = c.runs;
+            entry.missingDays = c.runs;
+        }
+        ExpectPhotoListAsDocument(c.what, list);
+        ExpectReadBackAsSaved(c.what, list);
+    }
+}
+
+// A long error is kept; one too long for the document's element index is left out of
+// the file both ways, and the photo reads back without it.
+TEST(PhotoListFile, LongErrorsAreKeptOrLeftOutAlike) {
+    const size_t longest = nook::kStartTagMask;
+    const struct {
+        const char* what;
+        std::string error;
+        bool kept;
+    } cases[] = {
+        {"a long error", std::string(64 * 1024, 'e'), true},
+        {"markup, over the longest tag once encoded", std::string(longest - 200, '<'), false},
+        {"an error near the longest tag", std::string(longest - 150, 'e'), true},
+        {"an error over the longest tag", std::string(longest - 100, 'e'), false},
+        {"an error over by far", std::string(longest + 10, 'e'), false},
+        {"two-byte characters", std::string(longest - 151, '\xb1'), true},
+    };
+    for (const auto& c : cases) {
+        CPhotoList list = EveryState("x");
+        PhotoEntry& entry = *list.Find("http://p/pending/x");
+        entry.lastError = c.error;
+        ExpectPhotoListAsDocument(c.what, list);
+        const std::vector<PhotoEntry> loaded = ReadBack(list);
+        ASSERT_EQ(loaded.size(), 3u) << c.what;
+        // Not EXPECT_EQ: it would print megabytes.
+        EXPECT_TRUE(loaded[1].lastError == (c.kept ? c.error : "")) << c.what;
+        EXPECT_EQ(loaded[1].lastMissingDay, "x") << c.what;
     }
 }
 
