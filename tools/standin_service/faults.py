@@ -25,7 +25,7 @@ CONTENT_MODES = {
 TRANSPORT_MODES = {
     "truncated": "the body is cut at about 60 percent; Content-Length matches the cut body",
     "drop": "Content-Length of the whole body, half the body, then the connection is closed",
-    "reset": "like drop, but the connection is reset instead of closed",
+    "reset": "like drop, but the connection is reset instead of closed, 0.3 s after the half body",
     "slow": "the answer waits delay seconds before it starts",
     "trickle": "the body comes in ten pieces spread over delay seconds",
     "chunked": "chunked transfer coding, no Content-Length",
