@@ -5,6 +5,8 @@
 #include "res/resource.h"
 
 #include <iterator>
+#include <string>
+#include <unordered_map>
 
 namespace nook {
 
@@ -43,11 +45,11 @@ bool CArchiveTreeView::Attach(HWND tree) {
     return true;
 }
 
-HTREEITEM CArchiveTreeView::Insert(HTREEITEM parent, const ArchiveTreeItem& item) {
+HTREEITEM CArchiveTreeView::Insert(HTREEITEM parent, HTREEITEM after, const ArchiveTreeItem& item) {
     std::wstring text = platform::ToWide(item.text);
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     insert.item.pszText = text.data();
     insert.item.lParam = item.value;
@@ -55,17 +57,92 @@ HTREEITEM CArchiveTreeView::Insert(HTREEITEM parent, const ArchiveTreeItem& item
     insert.item.iSelectedImage = item.selectedImage;
     HTREEITEM inserted = TreeView_InsertItem(tree_, &insert);
     if (inserted)
-        for (const ArchiveTreeItem& child : item.children) Insert(inserted, child);
+        for (const ArchiveTreeItem& child : item.children) Insert(inserted, TVI_LAST, child);
     return inserted;
+}
+
+void CArchiveTreeView::Update(HTREEITEM existing, const ArchiveTreeItem& item) {
+    // A diary sent again may have a new title, or have become the editors' choice.
+    std::wstring text = platform::ToWide(item.text);
+    TVITEMW data{};
+    data.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    data.hItem = existing;
+    data.pszText = text.data();
+    data.lParam = item.value;
+    data.iImage = item.image;
+    data.iSelectedImage = item.selectedImage;
+    TreeView_SetItem(tree_, &data);
 }
 
 void CArchiveTreeView::Fill(const std::vector<ArchiveTreeItem>& roots) {
     if (!tree_) return;
     SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
-    TreeView_DeleteAllItems(tree_);
-    for (const ArchiveTreeItem& root : roots) ExpandAll(Insert(TVI_ROOT, root));
+    Merge(TVI_ROOT, roots);
     SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(tree_, nullptr, TRUE);
+}
+
+void CArchiveTreeView::Merge(HTREEITEM parent, const std::vector<ArchiveTreeItem>& items) {
+    // Both lists come in the archive tree's order, so one walk pairs them; an item that
+    // is no longer wanted, or out of that order, goes with its descendants. Items are
+    // changed only where they differ: under Wine every change walks the whole tree.
+    std::vector<HTREEITEM> existing;
+    for (HTREEITEM child = parent == TVI_ROOT ? TreeView_GetRoot(tree_) : TreeView_GetChild(tree_, parent); child;
+         child = TreeView_GetNextSibling(tree_, child))
+        existing.push_back(child);
+    std::unordered_map<std::string, size_t> wanted;
+    for (size_t i = 0; i < items.size(); ++i) wanted.emplace(ItemKey(items[i].value, items[i].text), i);
+
+    size_t next = 0;
+    HTREEITEM previous = TVI_FIRST;
+    for (size_t i = 0; i < items.size(); ++i) {
+        const ArchiveTreeItem& item = items[i];
+        HTREEITEM kept = nullptr;
+        ArchiveTreeItem shown;
+        while (next < existing.size() && !kept) {
+            shown = {};
+            Read(existing[next], shown);
+            const auto found = wanted.find(ItemKey(shown.value, shown.text));
+            if (found != wanted.end() && found->second == i)
+                kept = existing[next];
+            else if (found != wanted.end() && found->second > i)
+                break; // wanted later: the new item goes before it
+            else
+                TreeView_DeleteItem(tree_, existing[next]);
+            ++next;
+        }
+        if (kept) {
+            if (shown.text != item.text || shown.image != item.image || shown.selectedImage != item.selectedImage)
+                Update(kept, item);
+            Merge(kept, item.children);
+            previous = kept;
+        } else {
+            previous = Insert(parent, previous, item);
+            ExpandAll(previous);
+        }
+    }
+    for (; next < existing.size(); ++next) TreeView_DeleteItem(tree_, existing[next]);
+}
+
+bool CArchiveTreeView::Read(HTREEITEM existing, ArchiveTreeItem& shown) const {
+    wchar_t text[512] = {};
+    TVITEMW data{};
+    data.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    data.hItem = existing;
+    data.pszText = text;
+    data.cchTextMax = static_cast<int>(std::size(text));
+    if (!TreeView_GetItem(tree_, &data)) return false;
+    shown.text = platform::FromWide(text);
+    shown.value = static_cast<int32_t>(data.lParam);
+    shown.image = data.iImage;
+    shown.selectedImage = data.iSelectedImage;
+    return true;
+}
+
+std::string CArchiveTreeView::ItemKey(int32_t value, const std::string& text) {
+    // Years, months and diaries are told apart among their siblings by their value; the
+    // two roots, both 0, by their text.
+    return value != 0 ? std::to_string(value) : "0:" + text;
 }
 
 void CArchiveTreeView::ExpandAll(HTREEITEM item) {
@@ -84,15 +161,10 @@ HTREEITEM CArchiveTreeView::Root(int index) const {
 
 bool CArchiveTreeView::Info(HTREEITEM item, TreeItemInfo& info) const {
     if (!item) return false;
-    wchar_t text[512] = {};
-    TVITEMW data{};
-    data.mask = TVIF_TEXT | TVIF_PARAM;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = static_cast<int>(std::size(text));
-    if (!TreeView_GetItem(tree_, &data)) return false;
-    info.text = platform::FromWide(text);
-    info.value = static_cast<int32_t>(data.lParam);
+    ArchiveTreeItem shown;
+    if (!Read(item, shown)) return false;
+    info.text = shown.text;
+    info.value = shown.value;
     return true;
 }
 

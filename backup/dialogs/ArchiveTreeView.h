@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 namespace nook {
@@ -24,8 +25,10 @@ public:
     bool Attach(HWND tree);
     HWND Hwnd() const { return tree_; }
 
-    // Replaces every item with `roots` and their descendants, then expands every item
-    // that has children. Drops the selection.
+    // Makes the items `roots` and their descendants, touching only what differs: a
+    // later backup of a large archive changes a few items, and deleting and inserting
+    // them all took seconds. New items are expanded where they have children; the others
+    // keep their state, and the selection stays unless its item went.
     void Fill(const std::vector<ArchiveTreeItem>& roots);
     // Expands the item's descendants that have children, then the item.
     void ExpandAll(HTREEITEM item);
@@ -42,7 +45,12 @@ public:
     HTREEITEM NeighbourLeaf(HTREEITEM from, bool forward) const;
 
 private:
-    HTREEITEM Insert(HTREEITEM parent, const ArchiveTreeItem& item);
+    void Merge(HTREEITEM parent, const std::vector<ArchiveTreeItem>& items);
+    HTREEITEM Insert(HTREEITEM parent, HTREEITEM after, const ArchiveTreeItem& item);
+    void Update(HTREEITEM existing, const ArchiveTreeItem& item);
+    // The item's text, value and images (no children); false when it cannot be read.
+    bool Read(HTREEITEM existing, ArchiveTreeItem& shown) const;
+    static std::string ItemKey(int32_t value, const std::string& text);
 
     HWND tree_ = nullptr;
     CImageListHandle images_;
