@@ -7,6 +7,7 @@ client may send blanks and code page 936 bytes unencoded in the target.
 import json
 import re
 import socket
+import time
 from http.server import BaseHTTPRequestHandler
 
 import admin
@@ -72,6 +73,7 @@ class StandinHandler(BaseHTTPRequestHandler):
         user_agent = self.headers.get("User-Agent", "")
         cookie_header = self.headers.get("Cookie", "")
         return {
+            "received": time.monotonic(),
             "method": self.command,
             "raw_target": raw.decode("latin-1"),
             "path": path,
@@ -125,4 +127,5 @@ class StandinHandler(BaseHTTPRequestHandler):
             entry["body_bytes"] = None
             entry["error"] = str(error)
             self.close_connection = True
+        entry["answered"] = time.monotonic()
         self.server.app.log.add(entry)
