@@ -10,6 +10,7 @@ NOOK_PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xauth x11-apps x11-utils imagemagick fonts-wqy-microhei locales python3 python3-pil nsis
+    chromium poppler-utils
 )
 
 ensure_packages() {
