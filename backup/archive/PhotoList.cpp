@@ -3,6 +3,7 @@
 #include "app/settings/DecimalText.h"
 #include "archive/FlatXmlWriter.h"
 #include "util/FileHandle.h"
+#include "util/PathForm.h"
 #include "xml/XmlDocument.h"
 
 #include <algorithm>
@@ -67,7 +68,10 @@ void CPhotoList::Load(const std::string& path) {
     while (doc.FindChildElement("Photo")) {
         const std::string url = doc.GetChildAttribute("url");
         const std::string file = doc.GetChildAttribute("file");
-        if (url.empty() || file.empty() || byUrl_.count(url)) continue;
+        // A file outside the user folder (a list edited by hand, or made to harm) would
+        // have a pass write, or the repair remove, a file anywhere; the photo is fetched
+        // anew instead, into a file of its own.
+        if (url.empty() || !StaysInsideFolder(file) || byUrl_.count(url)) continue;
         PhotoEntry& entry = Add(url, file, StateOf(doc.GetChildAttribute("state")));
         entry.blogs = BlogsOf(doc.GetChildAttribute("blogs"));
         entry.failedRuns = DecimalValue(doc.GetChildAttribute("failedruns"));

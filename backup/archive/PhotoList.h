@@ -45,6 +45,7 @@ bool IsPhotoFileInPlace(const std::string& path);
 class CPhotoList {
   public:
     // Replaces the list with the file's; a missing or unreadable file gives an empty list.
+    // An entry whose file is not a path inside the user folder is left out.
     void Load(const std::string& path);
     bool Save(const std::string& path, platform::Durability durability) const;
     void Clear();

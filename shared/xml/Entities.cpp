@@ -106,33 +106,38 @@ size_t DecodeReference(std::string_view text, size_t at, std::string& out) {
 } // namespace
 
 std::string CXmlDocument::EncodeEntities(std::string_view text, bool attributeMode) {
+    // Runs of characters that stay as they are are copied whole: most text has few
+    // characters to escape, and the index files of a large archive pass every value here.
+    const xml::LeadByteTable& lead = xml::LeadByteTable::Get();
     std::string out;
     out.reserve(text.size() + text.size() / 10 + 7);
+    size_t run = 0;
     size_t i = 0;
     while (i < text.size()) {
-        const size_t length = xml::CharLength(text, i);
-        // A lead byte cut off at the end would swallow the quote or "<" written after it.
-        if (length == 1 && i + 1 == text.size() && xml::LeadByteTable::Get()(static_cast<unsigned char>(text[i]))) break;
-        if (length == 2) {
-            out.append(text, i, 2);
-        } else {
-            switch (text[i]) {
-            case '<': out += "&lt;"; break;
-            case '&': out += "&amp;"; break;
-            case '>': out += "&gt;"; break;
-            case '\'':
-                if (attributeMode) out += "&apos;";
-                else out += '\'';
-                break;
-            case '"':
-                if (attributeMode) out += "&quot;";
-                else out += '"';
-                break;
-            default: out += text[i]; break;
-            }
+        const char c = text[i];
+        if (lead(static_cast<unsigned char>(c))) {
+            // A lead byte cut off at the end would swallow the quote or "<" written after it.
+            if (i + 1 == text.size()) break;
+            i += xml::CharLength(text, i);
+            continue;
         }
-        i += length;
+        const char* entity = nullptr;
+        switch (c) {
+        case '<': entity = "&lt;"; break;
+        case '&': entity = "&amp;"; break;
+        case '>': entity = "&gt;"; break;
+        case '\'': entity = attributeMode ? "&apos;" : nullptr; break;
+        case '"': entity = attributeMode ? "&quot;" : nullptr; break;
+        default: break;
+        }
+        if (entity) {
+            out.append(text, run, i - run);
+            out += entity;
+            run = i + 1;
+        }
+        ++i;
     }
+    out.append(text, run, i - run);
     return out;
 }
 

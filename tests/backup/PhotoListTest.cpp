@@ -119,6 +119,32 @@ TEST(PhotoList, RepairFollowsThePhotoFolder) {
     EXPECT_EQ(pending[2].sequence, 2);
 }
 
+// A list whose files point out of the user folder neither writes nor removes anything
+// there: those entries are left out, and their photos fetched anew.
+TEST(PhotoList, EntriesWithFilesOutsideTheUserFolderAreLeftOut) {
+    const std::string dir = nook::test::ScratchDir();
+    const std::string user = dir + "user\\";
+    ASSERT_TRUE(nook::MakeDirectoryPath(user + "Images"));
+    ASSERT_TRUE(platform::WriteFileAtomically(dir + "precious.txt.Tmp", "keep me"));
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        user + "PhotoList.xml",
+        "<PhotoList>"
+        "<Photo url=\"http://a/1.jpg\" file=\"..\\precious.txt\" state=\"pending\"/>"
+        "<Photo url=\"http://a/2.jpg\" file=\"C:\\Windows\\x.jpg\" state=\"pending\"/>"
+        "<Photo url=\"http://a/3.jpg\" file=\"\\\\server\\x.jpg\" state=\"pending\"/>"
+        "<Photo url=\"http://a/4.jpg\" file=\"Images/../../x.jpg\" state=\"pending\"/>"
+        "<Photo url=\"http://a/5.jpg\" file=\"Images\\fine.jpg\" state=\"pending\"/>"
+        "</PhotoList>"));
+    CPhotoList list;
+    list.Load(user + "PhotoList.xml");
+    ASSERT_EQ(list.Entries().size(), 1u);
+    EXPECT_EQ(list.Entries()[0].file, "Images\\fine.jpg");
+    list.Repair(user);
+    EXPECT_TRUE(platform::FileExists(dir + "precious.txt.Tmp"));
+    for (const nook::DownloadItem& item : list.PendingDownloads(user))
+        EXPECT_EQ(item.localPath.compare(0, user.size(), user), 0) << item.localPath;
+}
+
 // A pass that is killed loses at most the last few seconds of its list; the end of a
 // pass always saves it.
 TEST(PhotoPassRecorder, MarksEachPhotoAndSavesOnTheWayAndAtTheEnd) {

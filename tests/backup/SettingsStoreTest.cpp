@@ -59,6 +59,42 @@ TEST(SettingsStore, ConfigChildrenAreFoundInAnyOrder) {
     }
 }
 
+// The archive folder config.xml may name (UTF-8 on disk like the rest of the file).
+TEST(SettingsStore, ArchiveRootIsTheConfiguredFolderElseTheProgramFolder) {
+    struct Case {
+        const char* name;
+        const char* config; // config.xml in UTF-8; null: none
+        const char* root;   // code page 936; "{program}" is the program folder
+    } cases[] = {
+        {"no config file", nullptr, "{program}"},
+        {"no Archive element", "<Config><LastUser Name=\"a\"/></Config>", "{program}"},
+        {"absolute folder", "<Config><Archive Path=\"D:\\Family\\\"/></Config>", "D:\\Family\\"},
+        {"absolute folder without backslash", "<Config><Archive Path=\"D:\\Family\"/></Config>", "D:\\Family\\"},
+        {"network folder", "<Config><Archive Path=\"\\\\nas\\diary\"/></Config>", "\\\\nas\\diary\\"},
+        {"relative to the program", "<Config><Archive Path=\"Backups\"/></Config>", "{program}Backups\\"},
+        {"slashes", "<Config><Archive Path=\"D:/Family/\"/></Config>", "D:\\Family\\"},
+        // 家庭日记
+        {"Chinese folder",
+         "<Config><Archive Path=\"D:\\\xE5\xAE\xB6\xE5\xBA\xAD\xE6\x97\xA5\xE8\xAE\xB0\\\"/></Config>",
+         "D:\\\xBC\xD2\xCD\xA5\xC8\xD5\xBC\xC7\\"},
+        // 乗 is 81 5C: its trail byte is a backslash, which must not count as one.
+        {"folder ending in a trail byte 5C", "<Config><Archive Path=\"D:\\\xE4\xB9\x97\"/></Config>",
+         "D:\\\x81\x5C\\"},
+        {"blank path", "<Config><Archive Path=\"  \"/></Config>", "{program}"},
+        {"Archive outside Config", "<Other><Archive Path=\"D:\\Family\\\"/></Other>", "{program}"},
+        {"not XML", "Archive Path=D:\\Family", "{program}"},
+    };
+    for (const Case& c : cases) {
+        const std::string dir = ScratchDir();
+        if (c.config) Write(dir + "config.xml", c.config);
+        CSettingsStore store(dir);
+        store.LoadSettings();
+        std::string expected = c.root;
+        if (expected.compare(0, 9, "{program}") == 0) expected.replace(0, 9, dir);
+        EXPECT_EQ(store.ArchiveRoot(), expected) << c.name;
+    }
+}
+
 // The credentials and marks SaveSettings writes in the tests below.
 void SetKnownMarks(nook::UserSettings& user) {
     user.passwordDigest = "0123456789abcdef0123456789abcdef";

@@ -32,6 +32,9 @@ struct ClientSettings {
     // the element as it stands).
     int32_t downloadTimeoutSeconds = kDefaultDownloadTimeoutSeconds;
     int32_t downloadConnections = kDefaultDownloadConnections;
+    // <Archive Path="..."/>: where the user folders live, as written (trimmed); empty for
+    // beside the program.
+    std::string archiveFolder;
 };
 
 struct UserSettings {

@@ -2,6 +2,8 @@
 
 #include "app/settings/DecimalText.h"
 #include "app/settings/UserName.h"
+#include "util/PathForm.h"
+#include "util/MbcsText.h"
 #include "xml/XmlDocument.h"
 
 #include <string_view>
@@ -76,6 +78,13 @@ std::string CSettingsStore::ConfigPath() const {
     return programDir_ + "config.xml";
 }
 
+std::string CSettingsStore::ArchiveRoot() const {
+    if (client_.archiveFolder.empty()) return programDir_;
+    std::string root = ResolvePath(client_.archiveFolder, programDir_);
+    if (ReverseFindChar(root, '\\') + 1 != root.size()) root += '\\';
+    return root;
+}
+
 std::string CSettingsStore::UserFilePath(const std::string& userName) const {
     return programDir_ + userName + ".xml";
 }
@@ -99,6 +108,7 @@ void CSettingsStore::LoadSettings() {
                 ValueInRange(doc.GetAttribute("Connections"), kMinDownloadConnections,
                              kMaxDownloadConnections, kDefaultDownloadConnections);
         }
+        if (FindChildOfRoot(doc, "Archive")) client_.archiveFolder = Trim(doc.GetAttribute("Path"));
     }
     if (client_.serviceHost.empty()) client_.serviceHost = kDefaultServiceHost;
     LoadUserSettings(lastUser);

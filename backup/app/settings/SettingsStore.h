@@ -39,6 +39,10 @@ class CSettingsStore {
     UserSettings& User() { return user_; }
     const UserSettings& User() const { return user_; }
     const std::string& ProgramFolder() const { return programDir_; }
+    // The folder that holds the user folders, with its trailing backslash: the configured
+    // archive folder (absolute, or relative to the program folder), else the program
+    // folder.
+    std::string ArchiveRoot() const;
 
   private:
     std::string ConfigPath() const;

@@ -1,0 +1,48 @@
+#include "util/PathForm.h"
+
+#include "util/MbcsText.h"
+
+namespace nook {
+
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+std::string WithBackslashes(std::string path) {
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+} // namespace
+
+bool IsAbsolutePath(std::string_view path) {
+    if (!path.empty() && IsSeparator(path[0])) return true;
+    return path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && IsSeparator(path[2]);
+}
+
+std::string ResolvePath(std::string_view path, const std::string& folder) {
+    return WithBackslashes(IsAbsolutePath(path) ? std::string(path) : folder + std::string(path));
+}
+
+bool StaysInsideFolder(std::string_view relativePath) {
+    if (relativePath.empty() || IsAbsolutePath(relativePath)) return false;
+    if (relativePath.size() >= 2 && relativePath[1] == ':') return false;
+    const std::string slashed = WithBackslashes(std::string(relativePath));
+    size_t from = 0;
+    while (from <= slashed.size()) {
+        size_t end = FindChar(slashed, '\\', from);
+        if (end == std::string::npos) end = slashed.size();
+        if (std::string_view(slashed).substr(from, end - from) == "..") return false;
+        from = end + 1;
+    }
+    return true;
+}
+
+} // namespace nook
