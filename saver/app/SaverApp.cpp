@@ -31,9 +31,10 @@ bool CSaverApp::InitInstance() {
         return false;
     }
 
-    registry_.Load(ProgramDir());
+    std::string programDir = ProgramDir();
+    registry_.Load(programDir);
     HWND parent = start.mode == SaverMode::Preview ? reinterpret_cast<HWND>(start.parentHandle) : nullptr;
-    auto* player = new CPlayerDialog(parent, registry_);
+    auto* player = new CPlayerDialog(parent, registry_, programDir);
     if (!player->Create(start.configPath)) {
         // No window was made, so the dialog never got the message that deletes it.
         delete player;

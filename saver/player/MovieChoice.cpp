@@ -8,12 +8,13 @@ namespace {
 
 constexpr int32_t kFallbackPluginType = 2;
 
-// The movie file of the plug-in of `type`, and its name; false when there is none.
-bool PluginMovie(const PluginRegistry& registry, int32_t type, std::string& moviePath, std::string& name) {
+// The movie file of the plug-in of `type`, its name and file; false when there is none.
+bool PluginMovie(const PluginRegistry& registry, int32_t type, std::string& moviePath, MovieChoice& choice) {
     PluginEntry entry = registry.Lookup(type);
     if (!entry.binding) return false;
     moviePath = entry.binding->GetMovieFile();
-    name = entry.binding->GetName();
+    choice.pluginName = entry.binding->GetName();
+    choice.pluginFile = entry.file;
     return !moviePath.empty();
 }
 
@@ -23,13 +24,13 @@ MovieChoice ChooseMovie(const PluginRegistry& registry, const MovieSettings& set
                         const MovieView& view) {
     MovieChoice choice;
     std::string moviePath;
-    if (PluginMovie(registry, settings.type, moviePath, choice.pluginName)) {
+    if (PluginMovie(registry, settings.type, moviePath, choice)) {
         choice.address = ConfiguredMovieAddress(moviePath, settings, view);
-    } else if (PluginMovie(registry, kFallbackPluginType, moviePath, choice.pluginName)) {
+        choice.albumData = settings.data;
+    } else if (PluginMovie(registry, kFallbackPluginType, moviePath, choice)) {
         choice.address = FallbackMovieAddress(moviePath, settings, view);
     } else {
-        choice.pluginName.clear();
-        choice.address = PlaceholderMovieAddress(view);
+        choice = MovieChoice{PlaceholderMovieAddress(view), "", "", ""};
     }
     return choice;
 }

@@ -9,10 +9,13 @@ namespace nook {
 
 class PluginRegistry;
 
-// The movie the player plays, and the name it shows for it.
+// The movie the player plays, the name it shows for it, and what the stage needs to
+// play in its place.
 struct MovieChoice {
     std::string address;
     std::string pluginName; // empty for the placeholder movie
+    std::string pluginFile; // the plug-in's library file name; empty for the placeholder
+    std::string albumData;  // the configured "data", when the configured plug-in plays
 };
 
 // The configured plug-in's movie; failing that the movie of plug-in type 2 without the

@@ -1,47 +1,23 @@
 #include "player/MovieStage.h"
 
-#include "core/MovieAddress.h"
-#include "platform/win32/WideText.h"
+#include "stage/StageDrawing.h"
+#include "stage/StageMessages.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
 namespace nook {
 
 namespace {
 
-constexpr UINT_PTR kAnimationTimer = 1;
-constexpr UINT kFrameMs = 40;
-// The pointer may tremble this far (in pixels) before it counts as moved.
-constexpr int kPointerSlack = 4;
-
-CFontHandle MakeFont(int height, int weight) {
-    // GB2312 lets the font mapper pick a face that has the Chinese characters.
-    return CFontHandle(CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                                   DEFAULT_PITCH | FF_SWISS, L"Microsoft YaHei"));
-}
-
-SIZE TextSize(HDC dc, HFONT font, const std::wstring& text) {
-    CSelectObject select(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    return size;
-}
-
-void DrawCentred(HDC dc, HFONT font, const std::wstring& text, int x, int y, COLORREF colour) {
-    CSelectObject select(dc, font);
-    SetTextColor(dc, colour);
-    SetTextAlign(dc, TA_CENTER | TA_TOP);
-    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
-}
-
-COLORREF Dimmed(int r, int g, int b, double level) {
-    return RGB(static_cast<int>(r * level), static_cast<int>(g * level), static_cast<int>(b * level));
-}
+constexpr UINT_PTR kFrameTimer = 1;
+// A little under 33 ms, so that the timer's rounding still gives 30 frames a second.
+constexpr UINT kFrameMs = 30;
 
 } // namespace
+
+CMovieStage::~CMovieStage() {
+    Stop();
+}
 
 bool CMovieStage::CreateInPlaceOf(HWND dialog, int placeholderId) {
     HWND placeholder = GetDlgItem(dialog, placeholderId);
@@ -55,119 +31,130 @@ bool CMovieStage::CreateInPlaceOf(HWND dialog, int placeholderId) {
     SetWindowPos(Hwnd(), placeholder, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     DestroyWindow(placeholder);
     SetWindowLongPtrW(Hwnd(), GWLP_ID, placeholderId);
-    inPreview_ = (GetWindowLongPtrW(dialog, GWL_STYLE) & WS_CHILD) != 0;
-    startTick_ = GetTickCount64();
-    timer_.Start(Hwnd(), kAnimationTimer, kFrameMs);
+    hideCursor_ = (GetWindowLongPtrW(dialog, GWL_STYLE) & WS_CHILD) == 0;
     return true;
 }
 
-void CMovieStage::SetBackgroundColor(long colour) {
-    background_ = RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
+void CMovieStage::Play(const StageProgram& program) {
+    Stop();
+    QueryPerformanceFrequency(&frequency_);
+    QueryPerformanceCounter(&started_);
+    theme_ = MakeThemeForPlugin(program.pluginFile, program.album.shuffleSeed);
+    restingName_ = program.restingName;
+    playMusic_ = program.music;
+    noPictures_ = false;
+    asked_ = 0;
+    SIZE client = ClientSize();
+    worker_.Start(Hwnd(), program.album, theme_->PictureBox(client), client);
+    AskForPictures();
+    timer_.Start(Hwnd(), kFrameTimer, kFrameMs);
     InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
-void CMovieStage::LoadMovie(long, const std::string& address) {
-    movieName_ = MovieFileName(address);
-    answersInput_ = !inPreview_;
-    pointerSeen_ = false;
-    InvalidateRect(Hwnd(), nullptr, FALSE);
+void CMovieStage::Stop() {
+    timer_.Stop();
+    worker_.Stop();
+    music_.Close();
+    // Pictures posted and not yet taken are ours to free.
+    MSG msg;
+    while (Hwnd() && PeekMessageW(&msg, Hwnd(), WM_STAGE_ALBUM, WM_STAGE_PICTURE, PM_REMOVE)) {
+        if (msg.message == WM_STAGE_ALBUM) delete reinterpret_cast<StageAlbum*>(msg.lParam);
+        if (msg.message == WM_STAGE_PICTURE) delete reinterpret_cast<StagePicture*>(msg.lParam);
+    }
 }
 
-void CMovieStage::Leave() {
-    events_.OnFSCommand("app.exit", "");
+double CMovieStage::Now() const {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return frequency_.QuadPart ? static_cast<double>(now.QuadPart - started_.QuadPart) / frequency_.QuadPart : 0.0;
 }
 
-void CMovieStage::OnPointer(POINT point) {
-    if (!answersInput_) return;
-    if (!pointerSeen_) {
-        pointerSeen_ = true;
-        firstPointer_ = point;
+SIZE CMovieStage::ClientSize() const {
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    return SIZE{client.right - client.left, client.bottom - client.top};
+}
+
+void CMovieStage::AskForPictures() {
+    if (!theme_ || noPictures_) return;
+    for (int room = std::min(theme_->Room(), kMostStagePictures); asked_ < room; ++asked_) worker_.Request();
+}
+
+void CMovieStage::OnAlbum(std::unique_ptr<StageAlbum> album) {
+    if (album->board && theme_) theme_->TakeBoard(std::move(album->board));
+    if (playMusic_ && !album->music.empty()) music_.Play(album->music, Hwnd());
+}
+
+void CMovieStage::OnPicture(std::unique_ptr<StagePicture> picture) {
+    asked_ = std::max(0, asked_ - 1);
+    if (theme_) theme_->Take(std::move(picture), Now());
+    AskForPictures();
+}
+
+void CMovieStage::DrawFrame(HDC dc, SIZE client) {
+    if (!noPictures_) {
+        theme_->Draw(dc, client, Now());
         return;
     }
-    if (std::abs(point.x - firstPointer_.x) > kPointerSlack ||
-        std::abs(point.y - firstPointer_.y) > kPointerSlack)
-        Leave();
+    int height = std::max(12, static_cast<int>(client.cy / 9));
+    if (height != restingFontFor_) {
+        restingFont_ = MakeStageFont(height);
+        restingFontFor_ = height;
+    }
+    DrawRestingScreen(dc, client, restingFont_.Get(), restingName_);
 }
 
-void CMovieStage::MakeFonts(int clientHeight) {
-    // Sizes follow the window, down to what stays legible in a small preview.
-    titleFont_ = MakeFont(std::max(clientHeight / 9, 12), FW_NORMAL);
-    movieFont_ = MakeFont(std::max(clientHeight / 26, 9), FW_NORMAL);
-}
-
-void CMovieStage::Paint(HDC dc, const RECT& client) {
-    int width = client.right - client.left;
-    int height = client.bottom - client.top;
-    if (width <= 0 || height <= 0) return;
-    if (!titleFont_) MakeFonts(height);
-
-    // Drawn off screen and copied in one piece, so the drifting text never flickers.
-    CMemoryDC buffer(dc);
-    CBitmapHandle bitmap(CreateCompatibleBitmap(dc, width, height));
-    CSelectObject selectBitmap(buffer.Get(), bitmap.Get());
-    CBrushHandle brush(CreateSolidBrush(background_));
-    RECT all{0, 0, width, height};
-    FillRect(buffer.Get(), &all, brush.Get());
-    SetBkMode(buffer.Get(), TRANSPARENT);
-
-    std::wstring title = WindowText(GetParent(Hwnd()));
-    std::wstring movie = platform::ToWide(movieName_);
-    SIZE titleSize = TextSize(buffer.Get(), titleFont_.Get(), title);
-    SIZE movieSize = TextSize(buffer.Get(), movieFont_.Get(), movie);
-    int blockHeight = titleSize.cy + movieSize.cy;
-    int blockWidth = std::max(titleSize.cx, movieSize.cx);
-
-    // From the centre along two slow sines of unrelated periods: a path that takes
-    // minutes to repeat, kept inside the window.
-    double seconds = static_cast<double>(GetTickCount64() - startTick_) / 1000.0;
-    double roomX = std::max(0, width - blockWidth) / 2.0;
-    double roomY = std::max(0, height - blockHeight) / 2.0;
-    int x = static_cast<int>(width / 2.0 + roomX * 0.8 * std::sin(seconds * 0.21));
-    int y = static_cast<int>(roomY + roomY * 0.8 * std::sin(seconds * 0.13));
-    double glow = 0.8 + 0.2 * std::sin(seconds * 0.6);
-
-    DrawCentred(buffer.Get(), titleFont_.Get(), title, x, y, Dimmed(0xF2, 0xE6, 0xC4, glow));
-    DrawCentred(buffer.Get(), movieFont_.Get(), movie, x, y + titleSize.cy, Dimmed(0x9A, 0xA8, 0xBC, glow));
-    BitBlt(dc, client.left, client.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
+void CMovieStage::Paint(HDC dc) {
+    SIZE client = ClientSize();
+    HDC back = buffer_.Prepare(client);
+    if (!back || !theme_) return;
+    LARGE_INTEGER begin, end;
+    QueryPerformanceCounter(&begin);
+    DrawFrame(back, client);
+    buffer_.CopyTo(dc);
+    QueryPerformanceCounter(&end);
+    ++frames_;
+    if (frequency_.QuadPart) drawingSeconds_ += static_cast<double>(end.QuadPart - begin.QuadPart) / frequency_.QuadPart;
 }
 
 LRESULT CMovieStage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_TIMER:
-        if (wParam == kAnimationTimer) InvalidateRect(Hwnd(), nullptr, FALSE);
+        if (wParam == kFrameTimer) {
+            // A theme may let pictures go as it moves on; it can take others then.
+            AskForPictures();
+            InvalidateRect(Hwnd(), nullptr, FALSE);
+        }
         return 0;
-    case WM_SIZE:
-        MakeFonts(HIWORD(lParam));
+    case WM_STAGE_ALBUM:
+        OnAlbum(std::unique_ptr<StageAlbum>(reinterpret_cast<StageAlbum*>(lParam)));
+        return 0;
+    case WM_STAGE_PICTURE:
+        OnPicture(std::unique_ptr<StagePicture>(reinterpret_cast<StagePicture*>(lParam)));
+        return 0;
+    case WM_STAGE_NO_PICTURES:
+        noPictures_ = true;
+        return 0;
+    case MM_MCINOTIFY:
+        if (wParam == MCI_NOTIFY_SUCCESSFUL) music_.Replay();
         return 0;
     case WM_ERASEBKGND:
-        return TRUE;
+        return TRUE; // every pixel is painted from the back buffer
     case WM_PAINT: {
         CPaintDC paint(Hwnd());
-        RECT client;
-        GetClientRect(Hwnd(), &client);
-        Paint(paint.Get(), client);
+        Paint(paint.Get());
         return 0;
     }
     case WM_GETDLGCODE:
-        return DLGC_WANTALLKEYS; // every key is the movie's, as it is with Flash
+        return DLGC_WANTALLKEYS; // keys are the saver's, not the dialog manager's
     case WM_SETCURSOR:
-        if (answersInput_) {
+        if (hideCursor_) {
             SetCursor(nullptr);
             return TRUE;
         }
         break;
-    case WM_MOUSEMOVE:
-        OnPointer(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-        return 0;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        if (answersInput_) {
-            Leave();
-            return 0;
-        }
+    case WM_DESTROY:
+        Stop();
         break;
     default:
         break;

@@ -1,53 +1,78 @@
-// The stage: a window that stands in for the Flash player where the player is not
-// installed (it no longer is on current systems). It offers the same members and does
-// what the supplied movies do: it fills the background colour, lets the player's title
-// (the plug-in's name) and the movie's file name drift slowly across it, and, once a
-// movie is loaded and unless it plays in a preview, sends "app.exit" on a key press, a
-// click or a mouse movement of more than a few pixels.
+// The stage: what the screen saver shows where no Flash player is used (none is
+// installed on current systems). It plays the family's album in the configured
+// plug-in's theme: a worker thread chooses the album and decodes its pictures, the
+// theme draws ~30 frames a second into a back buffer, and the album's music plays when
+// asked for. Input is the player window's business, not the stage's.
 #pragma once
 
+#include "album/AlbumContent.h"
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 #include "framework/WindowTimer.h"
-#include "player/MovieControl.h"
+#include "stage/BackBuffer.h"
+#include "stage/MciMusic.h"
+#include "stage/PictureWorker.h"
+#include "stage/StageTheme.h"
 
+#include <memory>
 #include <string>
 
 namespace nook {
 
-class CMovieStage final : public CWindow, public IMovieControl {
+struct StageAlbum;
+struct StagePicture;
+
+// What the stage plays.
+struct StageProgram {
+    std::string pluginFile; // the plug-in's library file name, which picks the theme
+    AlbumSources album;
+    bool music = false;       // play the album's music
+    std::wstring restingName; // shown when the album has no picture at all
+};
+
+class CMovieStage final : public CWindow {
   public:
-    // `events` (not owned) receives "app.exit".
-    explicit CMovieStage(IMovieEvents& events) : events_(events) {}
+    CMovieStage() = default;
+    ~CMovieStage() override;
 
-    // Takes the place, id and visibility of the dialog's placeholder control. A dialog
-    // that is a child window plays in a preview.
+    // Takes the place, id and visibility of the dialog's placeholder control.
     bool CreateInPlaceOf(HWND dialog, int placeholderId);
+    // Starts the show at the window's present size.
+    void Play(const StageProgram& program);
 
-    HWND ControlWindow() const override { return Hwnd(); }
-    void SetBackgroundColor(long colour) override;
-    void LoadMovie(long layer, const std::string& address) override;
+    // Frames drawn so far, and the time they took to draw, for the benchmarks.
+    unsigned FramesDrawn() const { return frames_; }
+    double DrawingSeconds() const { return drawingSeconds_; }
 
   protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void Paint(HDC dc, const RECT& client);
-    void MakeFonts(int clientHeight);
-    void OnPointer(POINT point);
-    void Leave();
+    double Now() const;
+    SIZE ClientSize() const;
+    void AskForPictures();
+    void OnAlbum(std::unique_ptr<StageAlbum> album);
+    void OnPicture(std::unique_ptr<StagePicture> picture);
+    void Paint(HDC dc);
+    void DrawFrame(HDC dc, SIZE client);
+    void Stop();
 
-    IMovieEvents& events_;
-    COLORREF background_ = RGB(0, 0, 0);
-    std::string movieName_;
-    bool inPreview_ = false;
-    bool answersInput_ = false;
-    bool pointerSeen_ = false;
-    POINT firstPointer_{};
-    ULONGLONG startTick_ = 0;
+    std::unique_ptr<IStageTheme> theme_;
+    CPictureWorker worker_;
+    CMciMusic music_;
+    CBackBuffer buffer_;
     CWindowTimer timer_;
-    CFontHandle titleFont_;
-    CFontHandle movieFont_;
+    CFontHandle restingFont_;
+    int restingFontFor_ = 0;
+    std::wstring restingName_;
+    bool playMusic_ = false;
+    bool noPictures_ = false;
+    bool hideCursor_ = false;
+    int asked_ = 0; // pictures asked of the worker and not yet received
+    LARGE_INTEGER started_{};
+    LARGE_INTEGER frequency_{};
+    unsigned frames_ = 0;
+    double drawingSeconds_ = 0.0;
 };
 
 } // namespace nook

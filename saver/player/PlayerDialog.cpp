@@ -6,26 +6,28 @@
 #include "platform/win32/WideText.h"
 #include "player/MovieChoice.h"
 #include "player/MovieStage.h"
+#include "player/PlayerOptions.h"
 #include "player/Shockwaveflash.h"
 #include "res/SaverResource.h"
-#include "util/ProgramDir.h"
+
+#include <random>
+#include <utility>
 
 namespace nook {
 
 namespace {
 
-std::string LoadText(UINT id) {
+std::wstring LoadText(UINT id) {
     const wchar_t* text = nullptr;
     int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? platform::FromWide(std::wstring_view(text, static_cast<size_t>(length)))
-                      : std::string();
+    return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
 } // namespace
 
-CPlayerDialog::CPlayerDialog(HWND parent, const PluginRegistry& registry)
+CPlayerDialog::CPlayerDialog(HWND parent, const PluginRegistry& registry, std::string programDir)
     : CDialog(parent ? IDD_PLAYER_PREVIEW : IDD_PLAYER_FULLSCREEN), parent_(parent), registry_(registry),
-      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SAVER))) {}
+      programDir_(std::move(programDir)), icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SAVER))) {}
 
 bool CPlayerDialog::Create(const std::string& configPath) {
     configPath_ = configPath;
@@ -33,25 +35,47 @@ bool CPlayerDialog::Create(const std::string& configPath) {
 }
 
 bool CPlayerDialog::OnInitDialog() {
-    CreateMovieControl();
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    Place();
-    control_->SetBackgroundColor(0);
-    PlayConfiguredMovie();
+
+    std::string configPath = configPath_.empty() ? programDir_ + kConfigFile : configPath_;
+    MovieSettings settings = ReadMovieSettings(configPath);
+    PlayerOptions options = ReadPlayerOptions(configPath);
+    bool fullScreen = parent_ == nullptr;
+    MovieChoice choice = ChooseMovie(registry_, settings, MovieView{fullScreen, programDir_});
+    if (!options.flash || !PlayFlashMovie(choice.address)) PlayStage(choice, options.sound && fullScreen);
+    // Set last: the title tells that the show has begun.
+    SetText(choice.pluginName.empty() ? platform::FromWide(LoadText(IDS_SAVER_NAME)) : choice.pluginName);
+
+    // Whatever the movie does, the user's first input ends a full-screen show.
+    if (fullScreen) inputWatch_.Start([this] { PostMessageW(Hwnd(), WM_CLOSE, 0, 0); });
     return true;
 }
 
-void CPlayerDialog::CreateMovieControl() {
+bool CPlayerDialog::PlayFlashMovie(const std::string& address) {
     IMovieEvents& events = *this;
     auto flash = std::make_unique<CShockwaveflash>(events);
-    if (SUCCEEDED(flash->CreateInPlaceOf(Hwnd(), IDC_MOVIE))) {
-        control_ = std::move(flash);
-        return;
-    }
-    auto stage = std::make_unique<CMovieStage>(events);
-    stage->CreateInPlaceOf(Hwnd(), IDC_MOVIE);
+    if (FAILED(flash->CreateInPlaceOf(Hwnd(), IDC_MOVIE))) return false;
+    CShockwaveflash& movie = *flash;
+    control_ = std::move(flash);
+    Place();
+    movie.SetBackgroundColor(0);
+    movie.LoadMovie(0, address);
+    return true;
+}
+
+void CPlayerDialog::PlayStage(const MovieChoice& choice, bool music) {
+    auto stage = std::make_unique<CMovieStage>();
+    if (!stage->CreateInPlaceOf(Hwnd(), IDC_MOVIE)) return;
+    CMovieStage& shown = *stage;
     control_ = std::move(stage);
+    Place();
+    StageProgram program;
+    program.pluginFile = choice.pluginFile;
+    program.album = AlbumSources{programDir_, choice.albumData, std::random_device{}()};
+    program.music = music;
+    program.restingName = LoadText(IDS_SAVER_NAME);
+    shown.Play(program);
 }
 
 void CPlayerDialog::Place() {
@@ -65,22 +89,14 @@ void CPlayerDialog::Place() {
     SetWindowPos(Hwnd(), nullptr, rect.left, rect.top, width, height, SWP_NOZORDER | SWP_SHOWWINDOW);
     // The control gets the same rectangle: the dialog has neither caption nor border,
     // and the screen and a borderless preview window both start at the origin.
-    SetWindowPos(control_->ControlWindow(), HWND_TOP, rect.left, rect.top, width, height, SWP_SHOWWINDOW);
-}
-
-void CPlayerDialog::PlayConfiguredMovie() {
-    std::string programDir = ProgramDir();
-    MovieSettings settings = ReadMovieSettings(configPath_.empty() ? programDir + kConfigFile : configPath_);
-    MovieChoice choice = ChooseMovie(registry_, settings, MovieView{parent_ == nullptr, programDir});
-    SetText(choice.pluginName.empty() ? LoadText(IDS_SAVER_NAME) : choice.pluginName);
-    control_->LoadMovie(0, choice.address);
+    if (control_) SetWindowPos(control_->Hwnd(), HWND_TOP, rect.left, rect.top, width, height, SWP_SHOWWINDOW);
 }
 
 void CPlayerDialog::OnFSCommand(const std::string& command, const std::string& arguments) {
     // Always the file beside the program: that is the one the next start reads by default.
     // The command comes from inside the control, which must not be destroyed (with this
     // dialog) under its own feet: the window closes from the message queue instead.
-    if (HandleMovieCommand(command, arguments, ProgramDir() + kConfigFile) == MovieCommandResult::Exit)
+    if (HandleMovieCommand(command, arguments, programDir_ + kConfigFile) == MovieCommandResult::Exit)
         PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
 }
 

@@ -1,11 +1,14 @@
 // The one window of the screen saver: a modeless dialog, full screen (no parent) or
-// filling the system's preview window (a parent), that plays the configured plug-in's
-// movie and stores the commands the movie sends. It deletes itself when its window is
+// filling the system's preview window (a parent). It shows the family's album on the
+// stage in the configured plug-in's theme or, when the configuration asks for Flash and
+// the control is installed, plays the plug-in's movie and stores the commands the movie
+// sends. In full screen the first input ends it. It deletes itself when its window is
 // destroyed; destroying it ends the program.
 #pragma once
 
 #include "framework/Dialog.h"
-#include "player/MovieControl.h"
+#include "player/InputWatch.h"
+#include "player/MovieEvents.h"
 
 #include <memory>
 #include <string>
@@ -13,11 +16,13 @@
 namespace nook {
 
 class PluginRegistry;
+struct MovieChoice;
 
 class CPlayerDialog final : public CDialog, private IMovieEvents {
   public:
     // `parent` null plays full screen. `registry` (not owned) outlives the dialog.
-    CPlayerDialog(HWND parent, const PluginRegistry& registry);
+    // `programDir` is the saver's folder, with its trailing backslash.
+    CPlayerDialog(HWND parent, const PluginRegistry& registry, std::string programDir);
 
     // `configPath` empty: "SSConfig.XML" beside the program.
     bool Create(const std::string& configPath);
@@ -29,16 +34,19 @@ class CPlayerDialog final : public CDialog, private IMovieEvents {
     void OnFinalMessage() override { delete this; }
 
   private:
-    void CreateMovieControl();
+    bool PlayFlashMovie(const std::string& address);
+    void PlayStage(const MovieChoice& choice, bool music);
     void Place();
-    void PlayConfiguredMovie();
     void OnFSCommand(const std::string& command, const std::string& arguments) override;
 
     HWND parent_;
     const PluginRegistry& registry_;
+    std::string programDir_;
     std::string configPath_;
     HICON icon_;
-    std::unique_ptr<IMovieControl> control_;
+    // The Flash control or the stage, in place of the template's placeholder.
+    std::unique_ptr<CWindow> control_;
+    CInputWatch inputWatch_;
 };
 
 } // namespace nook

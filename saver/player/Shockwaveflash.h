@@ -2,11 +2,13 @@
 #pragma once
 
 #include "framework/ActiveXHost.h"
-#include "player/MovieControl.h"
+#include "player/MovieEvents.h"
+
+#include <string>
 
 namespace nook {
 
-class CShockwaveflash final : public CActiveXHost, public IMovieControl {
+class CShockwaveflash final : public CActiveXHost {
   public:
     // `events` (not owned) receives FSCommand.
     explicit CShockwaveflash(IMovieEvents& events) : events_(events) {}
@@ -16,9 +18,9 @@ class CShockwaveflash final : public CActiveXHost, public IMovieControl {
     // "Window", quality "High", scale "ShowAll", network access "all", no full screen).
     HRESULT CreateInPlaceOf(HWND dialog, int placeholderId);
 
-    HWND ControlWindow() const override { return Hwnd(); }
-    void SetBackgroundColor(long colour) override;
-    void LoadMovie(long layer, const std::string& address) override;
+    // 0xRRGGBB.
+    void SetBackgroundColor(long colour);
+    void LoadMovie(long layer, const std::string& address);
 
   protected:
     void OnEvent(DISPID id, DISPPARAMS& params) override;

@@ -24,6 +24,8 @@ struct ChoiceCase {
     bool fullScreen;
     const char* address; // "{dir}" stands for the program folder
     const char* pluginName;
+    const char* pluginFile; // picks the stage's theme
+    const char* albumData;  // what the stage is given as "data"
 };
 
 // Test names and failure messages show the case, not its bytes.
@@ -34,23 +36,28 @@ void PrintTo(const ChoiceCase& c, std::ostream* out) {
 const ChoiceCase kCases[] = {
     {"ConfiguredPluginWithDataAndPassThrough", std::string(kLullaby) + kOrchard,
      "<nookscreensaver>\r\n<config type=\"1\" data=\"D\" M=\"V\"/>\r\n</nookscreensaver>\r\n", true,
-     "{dir}Cache\\SS_Lullaby.SDAT?param=D&view=full&adv={dir}SSData.dat&M=V", "\xD2\xA1\xC0\xBA\xC7\xFA"},
+     "{dir}Cache\\SS_Lullaby.SDAT?param=D&view=full&adv={dir}SSData.dat&M=V", "\xD2\xA1\xC0\xBA\xC7\xFA",
+     "SS_Lullaby.dll", "D"},
     {"PreviewIsTheWindowView", std::string(kLullaby),
      "<nookscreensaver><config Type=\"1\" DATA=\"D\"/></nookscreensaver>", false,
-     "{dir}Cache\\SS_Lullaby.SDAT?param=D&view=window&adv={dir}SSData.dat", "\xD2\xA1\xC0\xBA\xC7\xFA"},
+     "{dir}Cache\\SS_Lullaby.SDAT?param=D&view=window&adv={dir}SSData.dat", "\xD2\xA1\xC0\xBA\xC7\xFA",
+     "SS_Lullaby.dll", "D"},
     {"UnlistedTypeFallsBackToTypeTwoWithoutData", std::string(kLullaby) + kOrchard,
      "<nookscreensaver><config type=\"9\" data=\"D\" M=\"V\"/></nookscreensaver>", true,
-     "{dir}Cache\\SS_Orchard.SDAT?&view=full&adv={dir}SSData.dat&M=V", "\xCC\xF0\xB3\xC8\xD4\xB0"},
+     "{dir}Cache\\SS_Orchard.SDAT?&view=full&adv={dir}SSData.dat&M=V", "\xCC\xF0\xB3\xC8\xD4\xB0",
+     "SS_Orchard.dll", ""},
     {"MissingConfigurationFallsBackToTypeTwo", std::string(kOrchard), nullptr, true,
-     "{dir}Cache\\SS_Orchard.SDAT?&view=full&adv={dir}SSData.dat", "\xCC\xF0\xB3\xC8\xD4\xB0"},
+     "{dir}Cache\\SS_Orchard.SDAT?&view=full&adv={dir}SSData.dat", "\xCC\xF0\xB3\xC8\xD4\xB0",
+     "SS_Orchard.dll", ""},
     // A plug-in that cannot write its movie would leave the player with nothing to play.
     {"PluginWithoutAMovieFallsBack", std::string(kNoMovie) + kOrchard,
      "<nookscreensaver><config type=\"3\"/></nookscreensaver>", true,
-     "{dir}Cache\\SS_Orchard.SDAT?&view=full&adv={dir}SSData.dat", "\xCC\xF0\xB3\xC8\xD4\xB0"},
+     "{dir}Cache\\SS_Orchard.SDAT?&view=full&adv={dir}SSData.dat", "\xCC\xF0\xB3\xC8\xD4\xB0",
+     "SS_Orchard.dll", ""},
     {"NoTypeTwoPlaysThePlaceholder", std::string(kLullaby),
-     "<nookscreensaver><config type=\"9\"/></nookscreensaver>", true, "{dir}empty.swf", ""},
+     "<nookscreensaver><config type=\"9\" data=\"D\"/></nookscreensaver>", true, "{dir}empty.swf", "", "", ""},
     {"NoPluginsPlayThePlaceholder", "", "<nookscreensaver><config type=\"1\"/></nookscreensaver>", false,
-     "{dir}empty.swf", ""},
+     "{dir}empty.swf", "", "", ""},
 };
 
 std::string WithDir(std::string text, const std::string& dir) {
@@ -81,6 +88,8 @@ TEST_P(MovieChoice, AddressFromConfigurationAndRegistry) {
 
     EXPECT_EQ(choice.address, WithDir(c.address, dir));
     EXPECT_EQ(choice.pluginName, c.pluginName);
+    EXPECT_EQ(choice.pluginFile, c.pluginFile);
+    EXPECT_EQ(choice.albumData, c.albumData);
 }
 
 INSTANTIATE_TEST_SUITE_P(Configurations, MovieChoice, ::testing::ValuesIn(kCases),

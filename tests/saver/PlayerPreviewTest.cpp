@@ -36,7 +36,7 @@ const PreviewCase kCases[] = {
 
 class PlayerPreview : public ::testing::TestWithParam<PreviewCase> {};
 
-TEST_P(PlayerPreview, StageFillsThePreviewScaledDownAndIgnoresInput) {
+TEST_P(PlayerPreview, StageDrawsInsideThePreviewOnlyAndIgnoresInput) {
     std::string saverDir = nook::test::InstallSaver(nook::test::ScratchDir());
     if (!GetParam().plugins) platform::RemoveFile(saverDir + "SupportList.XML");
     nook::PluginRegistry registry;
@@ -45,7 +45,7 @@ TEST_P(PlayerPreview, StageFillsThePreviewScaledDownAndIgnoresInput) {
     HWND preview = settings.AddPreview();
 
     // Owned by its window from here on: it deletes itself when the window goes.
-    auto* player = new nook::CPlayerDialog(preview, registry);
+    auto* player = new nook::CPlayerDialog(preview, registry, saverDir);
     ASSERT_TRUE(player->Create(saverDir + "SSConfig.XML"));
     HWND playerWindow = player->Hwnd();
     EXPECT_EQ(player->GetText(), GetParam().title);
@@ -60,7 +60,10 @@ TEST_P(PlayerPreview, StageFillsThePreviewScaledDownAndIgnoresInput) {
     RECT whole;
     GetWindowRect(settings.Hwnd(), &whole);
     nook::test::SaveScreenshot(whole, nook::test::ScreenshotDir() + "\\" + GetParam().screenshot);
-    nook::test::ExpectBlackWithText(area);
+    // The generated pictures fill the preview; the settings window beside it keeps its grey.
+    nook::test::ExpectDrawn(nook::test::CaptureScreen(area), 0.5);
+    RECT beside{area.right + 10, area.top, area.right + 60, area.bottom};
+    EXPECT_GT(nook::test::ShareNear(nook::test::CaptureScreen(beside), RGB(128, 128, 128), 2), 0.95);
 
     PostMessageW(stage, WM_KEYDOWN, VK_SPACE, 0);
     PostMessageW(stage, WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));

@@ -1,5 +1,6 @@
 #include "tests/saver/SaverTestFiles.h"
 
+#include "album/GeneratedPictures.h"
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"
 
@@ -48,6 +49,10 @@ std::string InstallSaver(const std::string& base) {
         platform::CopyFileTo(BuiltPlugin(plugin), dir + plugin + ".dll", true);
     for (const char* content : {"SupportList.XML", "SSConfig.XML", "SSData.dat", "empty.swf"})
         platform::CopyFileTo(SourceFile(std::string("saver/content/") + content), dir + content, true);
+    MakeDirectoryPath(dir + kPicturesFolder);
+    for (const char* picture : kGeneratedPictureNames)
+        platform::CopyFileTo(SourceFile(std::string("saver/content/pictures/") + picture),
+                             dir + kPicturesFolder + picture, true);
     return dir;
 }
 

@@ -18,8 +18,8 @@ std::string StandInSuite();
 std::string ScreenshotDir();
 // A file of the source tree, by its path relative to the source root.
 std::string SourceFile(const std::string& relative);
-// A screen saver program folder under `base`: NookSS.scr, the four plug-ins and the
-// shipped content, as installed. Returns the folder, with a trailing backslash.
+// A screen saver program folder under `base`: NookSS.scr, the four plug-ins, the
+// shipped content and the generated pictures, as installed. Returns the folder, with a trailing backslash.
 std::string InstallSaver(const std::string& base);
 
 } // namespace nook::test

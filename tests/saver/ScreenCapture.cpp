@@ -1,26 +1,21 @@
 #include "tests/saver/ScreenCapture.h"
 
 #include "platform/Files.h"
+#include "tests/saver/BmpBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <cstdlib>
 
 namespace nook::test {
 
 namespace {
 
 // The screen rectangle as 24-bit bottom-up rows, BMP style.
-std::vector<BYTE> CaptureScreen(const RECT& area, BITMAPINFOHEADER& header) {
+std::vector<BYTE> CaptureRows(const RECT& area, BITMAPINFOHEADER& header) {
     int width = area.right - area.left;
     int height = area.bottom - area.top;
-    header = BITMAPINFOHEADER{};
-    header.biSize = sizeof(header);
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
+    header = Bmp24Header(width, height);
     std::vector<BYTE> pixels(static_cast<size_t>((width * 3 + 3) / 4 * 4) * height);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -36,39 +31,55 @@ std::vector<BYTE> CaptureScreen(const RECT& area, BITMAPINFOHEADER& header) {
     return pixels;
 }
 
+int Channel(COLORREF colour, int shift) {
+    return static_cast<int>((colour >> shift) & 0xFF);
+}
+
 } // namespace
 
 bool SaveScreenshot(const RECT& area, const std::string& bmpPath) {
     BITMAPINFOHEADER header;
-    std::vector<BYTE> pixels = CaptureScreen(area, header);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof(file) + sizeof(header);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
-    bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
-    bytes.append(reinterpret_cast<const char*>(pixels.data()), pixels.size());
-    return platform::WriteFileAtomically(bmpPath, bytes);
+    std::vector<BYTE> pixels = CaptureRows(area, header);
+    return platform::WriteFileAtomically(
+        bmpPath, BmpFileBytes(header.biWidth, header.biHeight,
+                              std::string_view(reinterpret_cast<const char*>(pixels.data()), pixels.size())));
 }
 
-long PixelsOf(const RECT& area, COLORREF colour) {
+ScreenPixels CaptureScreen(const RECT& area) {
     BITMAPINFOHEADER header;
-    std::vector<BYTE> pixels = CaptureScreen(area, header);
+    std::vector<BYTE> rows = CaptureRows(area, header);
     size_t stride = static_cast<size_t>((header.biWidth * 3 + 3) / 4 * 4);
-    long count = 0;
-    for (LONG y = 0; y < header.biHeight; ++y)
+    ScreenPixels pixels;
+    pixels.colours.reserve(static_cast<size_t>(header.biWidth) * header.biHeight);
+    for (LONG y = header.biHeight - 1; y >= 0; --y)
         for (LONG x = 0; x < header.biWidth; ++x) {
-            const BYTE* p = &pixels[y * stride + x * 3];
-            if (RGB(p[2], p[1], p[0]) == colour) ++count;
+            const BYTE* p = &rows[y * stride + x * 3];
+            pixels.colours.push_back(RGB(p[2], p[1], p[0]));
         }
-    return count;
+    return pixels;
 }
 
-void ExpectBlackWithText(const RECT& area) {
-    long all = (area.right - area.left) * (area.bottom - area.top);
-    long black = PixelsOf(area, RGB(0, 0, 0));
-    EXPECT_GT(black, all / 2);
-    EXPECT_GT(all - black, all / 1000) << "no text drawn";
+double ShareNear(const ScreenPixels& pixels, COLORREF colour, int tolerance) {
+    if (pixels.colours.empty()) return 0.0;
+    long matching = 0;
+    for (COLORREF c : pixels.colours) {
+        bool close = true;
+        for (int shift : {0, 8, 16}) close = close && std::abs(Channel(c, shift) - Channel(colour, shift)) <= tolerance;
+        if (close) ++matching;
+    }
+    return static_cast<double>(matching) / pixels.Count();
+}
+
+double MeanDifference(const ScreenPixels& a, const ScreenPixels& b) {
+    if (a.colours.size() != b.colours.size() || a.colours.empty()) return 0.0;
+    double sum = 0.0;
+    for (size_t i = 0; i < a.colours.size(); ++i)
+        for (int shift : {0, 8, 16}) sum += std::abs(Channel(a.colours[i], shift) - Channel(b.colours[i], shift));
+    return sum / (3.0 * a.colours.size());
+}
+
+void ExpectDrawn(const ScreenPixels& pixels, double share) {
+    EXPECT_LT(ShareNear(pixels, RGB(0, 0, 0), 8), 1.0 - share) << "hardly anything but black";
 }
 
 } // namespace nook::test

@@ -4,16 +4,26 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace nook::test {
 
 // Copies the screen rectangle to a 24-bit BMP file.
 bool SaveScreenshot(const RECT& area, const std::string& bmpPath);
 
-// Pixels of the screen rectangle that have `colour`.
-long PixelsOf(const RECT& area, COLORREF colour);
+// The colours of a screen rectangle, row by row.
+struct ScreenPixels {
+    std::vector<COLORREF> colours;
+    long Count() const { return static_cast<long>(colours.size()); }
+};
+ScreenPixels CaptureScreen(const RECT& area);
 
-// The stage's look in that rectangle: its black background with the drifting names on it.
-void ExpectBlackWithText(const RECT& area);
+// The share (0 to 1) of pixels whose every channel is within `tolerance` of `colour`.
+double ShareNear(const ScreenPixels& pixels, COLORREF colour, int tolerance);
+// The mean difference of two captures of the same size, per channel (0 to 255).
+double MeanDifference(const ScreenPixels& a, const ScreenPixels& b);
+
+// Something is drawn there: more than `share` of the pixels are not black.
+void ExpectDrawn(const ScreenPixels& pixels, double share = 0.10);
 
 } // namespace nook::test
