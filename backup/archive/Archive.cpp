@@ -5,14 +5,18 @@
 #include "app/settings/SettingsStore.h"
 #include "app/settings/UserName.h"
 #include "archive/ArchivePaths.h"
+#include "archive/DependentPages.h"
 #include "archive/DiaryRecord.h"
 #include "archive/EarlierPages.h"
 #include "archive/ImageLocaliser.h"
 #include "archive/IndexFiles.h"
+#include "archive/IndexUpdate.h"
 #include "archive/LocalTimeStamp.h"
+#include "archive/Log.h"
 #include "archive/PageFile.h"
 #include "archive/PageRenderer.h"
 #include "archive/ParseDate.h"
+#include "archive/TemplateCopy.h"
 #include "util/DirectoryPath.h"
 
 #include <ctime>
@@ -62,6 +66,36 @@ CArchive::CArchive(std::string programDir, CSettingsStore& settings, ILog* log)
     RebuildArchiveTree();
 }
 
+std::string CArchive::Root() const {
+    return settings_.ArchiveRoot();
+}
+
+bool CArchive::PrepareArchiveFolder() {
+    const std::string root = Root();
+    // Never made here: a missing folder is a disk not connected, and a folder made in its
+    // place would take a backup the user's archive never sees.
+    if (!platform::DirectoryExists(root)) return false;
+    if (root != programDir_ && !RefreshTemplateCopy(programDir_ + "Templates\\", root + "Templates\\") && log_)
+        log_->WriteLog("CArchive::PrepareArchiveFolder - the templates could not be copied to the archive folder");
+    const UserSettings& user = settings_.User();
+    const bool marksSet = user.lastBlogId != 0 || user.lastCommentId != 0 || user.lastTwitterId != 0 ||
+                          user.lastBackupTime != kFirstBackupTime;
+    // A folder chosen anew, or emptied: only a complete backup fills it.
+    if (marksSet && IsUsableUserName(user.userName) &&
+        !platform::DirectoryExists(CArchivePaths(root, user.userName).UserFolder()))
+        ResetMarks();
+    return true;
+}
+
+bool CArchive::ResetMarks() {
+    UserSettings& user = settings_.User();
+    user.lastBlogId = 0;
+    user.lastCommentId = 0;
+    user.lastTwitterId = 0;
+    user.lastBackupTime = kFirstBackupTime;
+    return settings_.SaveSettings();
+}
+
 void CArchive::Clear() {
     userName_.clear();
     blogs_.clear();
@@ -79,7 +113,7 @@ bool CArchive::LoadArchive(const std::string& userName) {
         Clear();
         return false;
     }
-    const CArchivePaths paths(programDir_, userName);
+    const CArchivePaths paths(Root(), userName);
     userName_ = userName;
     passRecorder_.reset();
     LoadBlogIndex(paths.BlogListPath(), blogs_);
@@ -95,16 +129,10 @@ bool CArchive::LoadArchive(const std::string& userName) {
 
 void CArchive::SetUpFullBackup(const std::string& userName) {
     // Only the user's own marks can be set back; the state is recorded once they are.
-    UserSettings& user = settings_.User();
-    if (user.userName != userName) return;
-    user.lastBlogId = 0;
-    user.lastCommentId = 0;
-    user.lastTwitterId = 0;
-    user.lastBackupTime = kFirstBackupTime;
-    if (!settings_.SaveSettings()) return;
+    if (settings_.User().userName != userName || !ResetMarks()) return;
     state_.fullBackupPending = true;
     state_.pageVersion = kPageVersion;
-    SaveArchiveState(CArchivePaths(programDir_, userName).ArchiveStatePath(), state_);
+    SaveArchiveState(CArchivePaths(Root(), userName).ArchiveStatePath(), state_);
 }
 
 StoreOutcome CArchive::StoreBackup(BlogListAnswer answer) {
@@ -112,6 +140,9 @@ StoreOutcome CArchive::StoreBackup(BlogListAnswer answer) {
     outcome.result = answer.result;
     const std::string userName = settings_.User().userName;
     if (outcome.result == kBackupSuccess && !IsUsableUserName(userName)) outcome.result = kBackupFailed;
+    // The archive folder went between the check before the request and now: nothing is
+    // written, the marks stay.
+    if (outcome.result == kBackupSuccess && !platform::DirectoryExists(Root())) outcome.result = kBackupFailed;
     if (outcome.result != kBackupSuccess) return outcome;
     if (userName != userName_) LoadArchive(userName);
     lastBackup_ = std::move(answer);
@@ -125,10 +156,12 @@ StoreOutcome CArchive::StoreBackup(BlogListAnswer answer) {
 }
 
 bool CArchive::WriteArchive(const std::string& userName) {
-    const CArchivePaths paths(programDir_, userName);
+    const CArchivePaths paths(Root(), userName);
+    const IndexChanges indexChanges = IndexChangesOf(paths, lastBackup_, blogs_, twitters_);
     CImageLocaliser localiser(photos_);
     CPageRenderer renderer(paths, localiser, log_);
     renderer.KeepEarlierPages(state_.fullBackupPending);
+    CDependentPages dependentPages(paths, renderer, blogs_, twitters_, lastBackup_.blogs);
     // The index files go into the user folder even when no page has created it yet.
     bool allWritten = MakeDirectoryPath(paths.UserFolder());
     allWritten = WriteDiaries(renderer, paths) && allWritten;
@@ -136,6 +169,8 @@ bool CArchive::WriteArchive(const std::string& userName) {
 
     if (!lastBackup_.twitters.empty()) allWritten = WritePosts(renderer, paths) && allWritten;
     if (state_.fullBackupPending) allWritten = RelativiseDeletedDiaryPages(paths) && allWritten;
+    allWritten = dependentPages.WriteChanged(twitters_) && allWritten;
+    allWritten = WriteIndexPages(renderer, paths, indexChanges) && allWritten;
     ArchiveState stored = state_;
     stored.fullBackupPending = false;
     return Commit(paths, allWritten, stored);
@@ -218,9 +253,10 @@ bool CArchive::NeedsPageUpgrade() const {
 
 bool CArchive::UpgradePages() {
     if (!NeedsPageUpgrade()) return true;
-    const CArchivePaths paths(programDir_, userName_);
+    const CArchivePaths paths(Root(), userName_);
     CImageLocaliser localiser(photos_);
     CPageRenderer renderer(paths, localiser, log_);
+    CDependentPages dependentPages(paths, renderer, blogs_, twitters_, {});
     bool allWritten = true;
     for (const auto& [id, entry] : blogs_) {
         DiaryRecord record;
@@ -228,18 +264,26 @@ bool CArchive::UpgradePages() {
             allWritten = renderer.RenderBlogPage(record.blog, PointersTo(record.comments)) && allWritten;
     }
     if (!twitters_.empty()) allWritten = renderer.RenderMonthPages(twitters_) && allWritten;
+    allWritten = dependentPages.WriteAllBooks(twitters_) && allWritten;
+    allWritten = WriteIndexPages(renderer, paths, AllOfTheIndex()) && allWritten;
     ArchiveState upgraded = state_;
     upgraded.pageVersion = kPageVersion;
     return Commit(paths, allWritten, upgraded);
 }
 
+bool CArchive::WriteIndexPages(CPageRenderer& renderer, const CArchivePaths& paths, const IndexChanges& changes) {
+    // Photos still to come count: the page is not written again when they arrive.
+    const size_t photos = photos_.Count(PhotoState::Stored) + photos_.Count(PhotoState::Pending);
+    return UpdateIndexPages(paths, blogs_, twitters_, photos, changes, renderer);
+}
+
 std::vector<DownloadItem> CArchive::PendingDownloads() const {
     if (userName_.empty()) return {};
-    return photos_.PendingDownloads(CArchivePaths(programDir_, userName_).UserFolder());
+    return photos_.PendingDownloads(CArchivePaths(Root(), userName_).UserFolder());
 }
 
 IPhotoPassSink& CArchive::BeginPhotoPass(const std::vector<DownloadItem>& items) {
-    const CArchivePaths paths(programDir_, userName_);
+    const CArchivePaths paths(Root(), userName_);
     MakeDirectoryPath(paths.ImagesFolder());
     passRecorder_ = std::make_unique<CPhotoPassRecorder>(photos_, paths.PhotoListPath(), items, Today());
     return *passRecorder_;

@@ -7,11 +7,12 @@
 // StoreBackup keeps what it received: each diary's record and every comment ever
 // received for it (also comments whose diary is not in the answer, or not in the archive
 // yet), and the photo list; it renders the page of every diary that got anything new
-// from its record, and the page of every month whose posts changed. It writes records,
-// pages, index files, the photo list and the month pages first and saves the new
-// high-water marks only when all of them are on the disk, so a crash or a failed write
-// in between means the next backup fetches those items again instead of skipping them
-// for ever.
+// from its record, and the page of every month whose posts changed; then the pages whose
+// neighbour links these changed and the books of the years they touched (see
+// DependentPages.h). It writes records, pages, books, index files and the photo list
+// first and saves the new high-water marks only when all of them are on the disk, so a
+// crash or a failed write in between means the next backup fetches those items again
+// instead of skipping them for ever.
 #pragma once
 
 #include "archive/ArchiveIndex.h"
@@ -29,6 +30,7 @@ namespace nook {
 
 class CArchivePaths;
 class CPageRenderer;
+struct IndexChanges;
 class CSettingsStore;
 class ILog;
 
@@ -53,6 +55,18 @@ class CArchive {
     // with everything emptied, for an empty name or one that is not usable as a folder
     // name.
     bool LoadArchive(const std::string& userName);
+
+    // The folder that holds the user folders: the archive folder config.xml names, else
+    // the program folder; with its trailing backslash.
+    std::string Root() const;
+
+    // Called before a backup or a photo pass may write. False when the archive folder is
+    // missing (a disk not connected, a drive letter changed): nothing may be written then,
+    // and the marks stay. A folder that exists but holds no folder of the current user
+    // while the marks say there is an archive starts a complete backup there: the marks go
+    // back to the start. An archive folder away from the program gets the program's
+    // templates, those that are missing or older there.
+    bool PrepareArchiveFolder();
 
     // Merges a list answer into the archive of the settings' current user. A non-zero
     // result changes nothing and is passed on. Otherwise the answer is kept as the last
@@ -90,12 +104,16 @@ class CArchive {
   private:
     void Clear();
     void SetUpFullBackup(const std::string& userName);
+    // Sets the settings' marks back to the start and saves them.
+    bool ResetMarks();
     bool WriteArchive(const std::string& userName);
     bool WriteDiaries(CPageRenderer& renderer, const CArchivePaths& paths);
     // Merges the answer's posts into the index, writes it and the pages of the months
     // whose posts changed.
     bool WritePosts(CPageRenderer& renderer, const CArchivePaths& paths);
     bool RelativiseDeletedDiaryPages(const CArchivePaths& paths);
+    // The index page, the search data of the years `changes` touch and the comment counts.
+    bool WriteIndexPages(CPageRenderer& renderer, const CArchivePaths& paths, const IndexChanges& changes);
     // Saves the photo list and puts everything written on the disk; only then records
     // `next` as the archive's state. False when anything failed.
     bool Commit(const CArchivePaths& paths, bool allWritten, const ArchiveState& next);

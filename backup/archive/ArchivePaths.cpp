@@ -25,4 +25,12 @@ std::string CArchivePaths::MonthPagePath(ArchiveMonth month) const {
     return MonthFolder(month) + "TwitterList.html";
 }
 
+std::string CArchivePaths::YearBookPath(int year) const {
+    return userFolder_ + std::to_string(year) + "\\book.html";
+}
+
+std::string CArchivePaths::SearchDataPath(int year) const {
+    return userFolder_ + "search-" + std::to_string(year) + ".js";
+}
+
 } // namespace nook

@@ -27,6 +27,13 @@ class CArchivePaths {
     // Where the page an earlier version rendered is kept when its diary is rendered anew.
     std::string EarlierBlogPagePath(ArchiveMonth month, int32_t blogId) const;
     std::string MonthPagePath(ArchiveMonth month) const;
+    // The page that lists the whole diary and searches it, and the search data of one
+    // year beside it ("search-<year>.js"); the comments each diary keeps, counted for it.
+    std::string IndexPagePath() const { return userFolder_ + "index.html"; }
+    std::string SearchDataPath(int year) const;
+    // The year's book to print, in the year's folder.
+    std::string YearBookPath(int year) const;
+    std::string CommentCountsPath() const { return userFolder_ + "CommentCounts.xml"; }
     // The photo folder, with a trailing backslash.
     std::string ImagesFolder() const { return userFolder_ + "Images\\"; }
     // A template file such as "BlogView.html".

@@ -11,8 +11,9 @@
 namespace nook {
 
 // The page layout this program renders. 2: photos referred to relative to the page;
-// 3: every HTML field sanitised, pictures in comments, replies and posts kept locally.
-inline constexpr int32_t kPageVersion = 3;
+// 3: every HTML field sanitised, pictures in comments, replies and posts kept locally;
+// 4: the index page with its search data, links between neighbouring pages, year books.
+inline constexpr int32_t kPageVersion = 4;
 
 struct ArchiveState {
     int32_t pageVersion = kPageVersion;

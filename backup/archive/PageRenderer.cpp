@@ -1,5 +1,7 @@
 #include "archive/PageRenderer.h"
 
+#include "archive/BookPhotos.h"
+#include "archive/BookSpool.h"
 #include "archive/CodeTables.h"
 #include "archive/EarlierPages.h"
 #include "archive/HtmlEscape.h"
@@ -7,12 +9,59 @@
 #include "archive/ImageLocaliser.h"
 #include "archive/Log.h"
 #include "archive/PageFile.h"
+#include "archive/PageLinks.h"
+#include "archive/PageNeighbours.h"
 #include "archive/ParseDate.h"
+#include "archive/TemplateFill.h"
 #include "archive/TextReplace.h"
 
 #include <map>
 
 namespace nook {
+
+namespace {
+
+// Pages lie two folders below the user folder.
+constexpr char kUserFolderFromPage[] = "../../";
+
+const char kPreviousDiary[] = "\xc9\xcf\xd2\xbb\xc6\xaa"; // 上一篇
+const char kNextDiary[] = "\xcf\xc2\xd2\xbb\xc6\xaa";     // 下一篇
+const char kPreviousMonth[] = "\xc9\xcf\xd2\xbb\xd2\xb3"; // 上一页
+const char kNextMonth[] = "\xcf\xc2\xd2\xbb\xd2\xb3";     // 下一页
+const char kYear[] = "\xc4\xea";                          // 年
+const char kMonth[] = "\xd4\xc2";                         // 月
+
+// `rel` is "prev" or "next"; `title` is plain text.
+std::string NavigationLink(const char* rel, const std::string& address, const char* label,
+                           const std::string& title) {
+    return std::string("<a class=\"nav-") + rel + "\" href=\"" + kUserFolderFromPage + address + "\" rel=\"" +
+           rel + "\"><span class=\"nav-label\">" + label + "</span><span class=\"nav-title\">" +
+           EscapeHtml(title) + "</span></a>";
+}
+
+std::string MonthName(ArchiveMonth month) {
+    return std::to_string(month.year) + kYear + std::to_string(month.month) + kMonth;
+}
+
+std::vector<const CommentEntry*> CommentsOf(const DiaryRecord& record) {
+    std::vector<const CommentEntry*> comments;
+    comments.reserve(record.comments.size());
+    for (const CommentEntry& comment : record.comments)
+        comments.push_back(&comment);
+    return comments;
+}
+
+// `list`: the month's posts, photos named relative to the page.
+BookSection BookPostsSection(std::string list, size_t posts) {
+    BookSection section;
+    RebasePhotoAddresses(list);
+    section.html = std::move(list);
+    section.items = static_cast<int>(posts);
+    section.photos = CountBookPhotos(section.html);
+    return section;
+}
+
+} // namespace
 
 const char kEditorChoiceSnippet[] = "<div style=\"width: 115px; float: right;\"><img "
                                     "src=\"..\\..\\..\\Templates/images/epush.gif\" "
@@ -59,17 +108,18 @@ std::string CPageRenderer::RenderCommentList(const std::vector<const CommentEntr
         ReplaceAll(item, "{GuestName}", EscapeHtml(comment->guestName));
         ReplaceAll(item, "{CommentDateTime}", EscapeHtml(comment->time));
         ReplaceAll(item, "{CommentContent}", SafeHtml(comment->content, comment->blogId));
-        ReplaceAll(item, "{ReplyContent}",
-                   comment->replyContent.empty()
-                       ? std::string(kNoReplyText)
-                       : OwnerReplySnippet(comment->replyTime, SafeHtml(comment->replyContent, comment->blogId)));
+        ReplaceAll(
+            item, "{ReplyContent}",
+            comment->replyContent.empty()
+                ? std::string(kNoReplyText)
+                : OwnerReplySnippet(comment->replyTime, SafeHtml(comment->replyContent, comment->blogId)));
         list += item;
     }
     return list;
 }
 
 bool CPageRenderer::RenderBlogPage(const BlogEntry& blog, const std::vector<const CommentEntry*>& comments) {
-    const std::string commentList = RenderCommentList(comments);
+    std::string commentList = RenderCommentList(comments);
     std::string page = ReadTemplate("BlogView.html");
     const CodeName character = CharacterOf(blog.character);
     const CodeName mood = MoodOf(blog.mood);
@@ -96,11 +146,75 @@ bool CPageRenderer::RenderBlogPage(const BlogEntry& blog, const std::vector<cons
     ReplaceAll(page, "{IsMemory}", blog.isMemory ? "1" : "0");
     ReplaceAll(page, "{IsEditorChoice}", blog.isEditorChoice ? kEditorChoiceSnippet : "");
     ReplaceAll(page, "{CommentList}", commentList);
+    ReplaceAll(page, "{Navigation}", DiaryNavigation(blog.id));
 
+    renderedDiaries_.insert(blog.id);
+    if (bookSpool_)
+        bookSpool_->PutDiary(
+            blog.id, BookDiarySection(blog, std::move(content), std::move(commentList), comments.size()));
     return WritePageFile(paths_.BlogPagePath(month, blog.id), page);
 }
 
-bool CPageRenderer::KeepEarlierPage(ArchiveMonth month, int32_t blogId, std::vector<std::string>& photoFiles) {
+bool CPageRenderer::RenderBlogPage(const DiaryRecord& record) {
+    return RenderBlogPage(record.blog, CommentsOf(record));
+}
+
+BookSection CPageRenderer::RenderBookDiary(const DiaryRecord& record) {
+    std::string commentList = RenderCommentList(CommentsOf(record));
+    return BookDiarySection(record.blog, SafeHtml(record.blog.content, record.blog.id),
+                            std::move(commentList), record.comments.size());
+}
+
+BookSection CPageRenderer::BookDiarySection(const BlogEntry& blog, std::string content,
+                                            std::string commentList, size_t comments) {
+    RebasePhotoAddresses(content);
+    RebasePhotoAddresses(commentList);
+    const std::string count = std::to_string(comments);
+    BookSection section;
+    section.html =
+        FillTemplate(ReadTemplate("BookDiary.html"), {{"{BlogTitle}", EscapeHtml(blog.title)},
+                                                      {"{BlogTime}", EscapeHtml(blog.createTime)},
+                                                      {"{BlogClass}", BlogClassName(blog.blogClass)},
+                                                      {"{CharacterName}", CharacterOf(blog.character).name},
+                                                      {"{MoodName}", MoodOf(blog.mood).name},
+                                                      {"{WeatherName}", WeatherOf(blog.weather).name},
+                                                      {"{BlogContent}", content},
+                                                      {"{CommentCount}", count},
+                                                      {"{CommentList}", commentList}});
+    section.items = static_cast<int>(comments);
+    section.photos = CountBookPhotos(section.html);
+    return section;
+}
+
+std::string CPageRenderer::DiaryNavigation(int32_t blogId) {
+    const DiaryNeighbours neighbours = order_ ? order_->Neighbours(blogId) : DiaryNeighbours{};
+    const DiaryLink* previous = neighbours.previous;
+    const DiaryLink* next = neighbours.next;
+    return Navigation(
+        previous ? NavigationLink("prev", BlogPageLink(previous->month, previous->id), kPreviousDiary,
+                                  previous->title)
+                 : std::string(),
+        next ? NavigationLink("next", BlogPageLink(next->month, next->id), kNextDiary, next->title)
+             : std::string());
+}
+
+std::string CPageRenderer::MonthNavigation(const std::set<ArchiveMonth>& months, ArchiveMonth month) {
+    const MonthNeighbours neighbours = NeighboursOf(months, month);
+    const ArchiveMonth* previous = neighbours.previous;
+    const ArchiveMonth* next = neighbours.next;
+    return Navigation(
+        previous ? NavigationLink("prev", MonthPageLink(*previous), kPreviousMonth, MonthName(*previous))
+                 : std::string(),
+        next ? NavigationLink("next", MonthPageLink(*next), kNextMonth, MonthName(*next)) : std::string());
+}
+
+std::string CPageRenderer::Navigation(const std::string& previous, const std::string& next) {
+    return FillTemplate(ReadTemplate("Navigation.html"),
+                        {{"{PreviousLink}", previous}, {"{NextLink}", next}});
+}
+
+bool CPageRenderer::KeepEarlierPage(ArchiveMonth month, int32_t blogId,
+                                    std::vector<std::string>& photoFiles) {
     const std::string keptPath = paths_.EarlierBlogPagePath(month, blogId);
     std::string page;
     // A full backup tried again finds the page it replaced the first time already kept.
@@ -124,24 +238,42 @@ bool CPageRenderer::RenderMonthPages(const TwitterIndex& twitters, const std::se
     return RenderMonths(twitters, &months);
 }
 
+std::string CPageRenderer::RenderPost(const TwitterIndexEntry& post) {
+    std::string item = ReadTemplate("Twitter.html");
+    ReplaceAll(item, "{TwitterTime}", EscapeHtml(post.time));
+    ReplaceAll(item, "{TwitterContent}", SafeHtml(post.content, kShownByPost));
+    return item;
+}
+
 bool CPageRenderer::RenderMonths(const TwitterIndex& twitters, const std::set<ArchiveMonth>* only) {
-    const std::string& pattern = ReadTemplate("Twitter.html");
-    std::map<ArchiveMonth, std::string> months;
+    std::set<ArchiveMonth> withPosts;
+    std::map<ArchiveMonth, std::pair<std::string, int>> months; // the posts, how many
     for (const auto& [id, twitter] : twitters) {
         const ArchiveMonth month = ArchiveMonthOf(twitter.time);
+        withPosts.insert(month);
         if (only && !only->count(month)) continue;
-        std::string item = pattern;
-        ReplaceAll(item, "{TwitterTime}", EscapeHtml(twitter.time));
-        ReplaceAll(item, "{TwitterContent}", SafeHtml(twitter.content, kShownByPost));
-        months[month] += item;
+        auto& [list, count] = months[month];
+        list += RenderPost(twitter);
+        ++count;
     }
+    const std::set<ArchiveMonth>& asked = only ? *only : withPosts;
+    monthsAskedFor_.insert(asked.begin(), asked.end());
     bool allWritten = true;
-    for (const auto& [month, list] : months) {
+    for (auto& [month, posts] : months) {
         std::string page = ReadTemplate("TwitterList.html");
-        ReplaceAll(page, "{TwitterList}", list);
+        ReplaceAll(page, "{TwitterList}", posts.first);
+        ReplaceAll(page, "{Navigation}", MonthNavigation(withPosts, month));
         allWritten = WritePageFile(paths_.MonthPagePath(month), page) && allWritten;
+        if (bookSpool_) bookSpool_->PutPosts(month, BookPostsSection(std::move(posts.first), posts.second));
     }
     return allWritten;
+}
+
+BookSection CPageRenderer::RenderBookPosts(const std::vector<const TwitterIndexEntry*>& posts) {
+    std::string list;
+    for (const TwitterIndexEntry* post : posts)
+        list += RenderPost(*post);
+    return BookPostsSection(std::move(list), posts.size());
 }
 
 } // namespace nook

@@ -8,10 +8,17 @@
 // go in as HTML once sanitised, their pictures localised like the diary's own photos.
 // Each template is read once, when a renderer first needs it: a renderer lives for one
 // backup or one page upgrade, and an edited template shows from the next one.
+//
+// Diary pages link the diaries before and after them in the order they are given (none
+// given: only the index), month pages the months with posts before and after them. The
+// renderer notes what it rendered, and can keep, for the year books, each diary's and
+// month's book section made from the same sanitised text as its page.
 #pragma once
 
 #include "archive/ArchiveIndex.h"
 #include "archive/ArchivePaths.h"
+#include "archive/BookSections.h"
+#include "archive/DiaryRecord.h"
 #include "service/BackupRecords.h"
 
 #include <map>
@@ -21,6 +28,8 @@
 
 namespace nook {
 
+class CBookSpool;
+class CDiaryOrder;
 class CImageLocaliser;
 class ILog;
 
@@ -53,11 +62,37 @@ class CPageRenderer {
     // without posts in the index keeps whatever page it has.
     bool RenderMonthPages(const TwitterIndex& twitters, const std::set<ArchiveMonth>& months);
 
-  private:
+    // Diary pages link their neighbours in `order` (not owned; null: the index only).
+    void LinkDiaries(const CDiaryOrder* order) { order_ = order; }
+
+    // While set, every diary page and month page rendered also puts its book section in
+    // `spool` (not owned; null: none kept).
+    void KeepBookSections(CBookSpool* spool) { bookSpool_ = spool; }
+    // The diaries rendered, and the months whose pages were asked for (with posts or not).
+    const std::set<int32_t>& RenderedDiaries() const { return renderedDiaries_; }
+    const std::set<ArchiveMonth>& MonthsAskedFor() const { return monthsAskedFor_; }
+
+    // From a diary's kept record, which holds the diary: its page, or only its section
+    // of the year book.
+    bool RenderBlogPage(const DiaryRecord& record);
+    BookSection RenderBookDiary(const DiaryRecord& record);
+    // A month's section of its year book.
+    BookSection RenderBookPosts(const std::vector<const TwitterIndexEntry*>& posts);
+
     // The template's text; a missing one is logged once and renders as empty.
     const std::string& ReadTemplate(const char* name);
+
+  private:
     // `only` null: every month.
     bool RenderMonths(const TwitterIndex& twitters, const std::set<ArchiveMonth>* only);
+    std::string RenderPost(const TwitterIndexEntry& post);
+    std::string DiaryNavigation(int32_t blogId);
+    std::string MonthNavigation(const std::set<ArchiveMonth>& months, ArchiveMonth month);
+    std::string Navigation(const std::string& previous, const std::string& next);
+    // The book section of a diary from its sanitised content and rendered comments
+    // (photos named relative to the page).
+    BookSection BookDiarySection(const BlogEntry& blog, std::string content, std::string commentList,
+                                 size_t comments);
     // Sanitised, with its pictures pointing at local files; `blogId` is the diary that
     // shows them (kShownByPost for a mini-diary post).
     std::string SafeHtml(const std::string& html, int32_t blogId);
@@ -71,6 +106,10 @@ class CPageRenderer {
     ILog* log_;
     bool keepEarlierPages_ = false;
     std::map<std::string, std::string> templates_; // by file name
+    const CDiaryOrder* order_ = nullptr;
+    CBookSpool* bookSpool_ = nullptr;
+    std::set<int32_t> renderedDiaries_;
+    std::set<ArchiveMonth> monthsAskedFor_;
 };
 
 // The fixed snippets of a diary page.

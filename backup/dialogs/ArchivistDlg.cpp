@@ -183,6 +183,7 @@ void CArchivistDlg::Refresh() {
 }
 
 void CArchivistDlg::StartSummaryRequest() {
+    if (!archive_.PrepareArchiveFolder()) return StopForMissingArchive(kSummaryRequest);
     SetServiceHost(settings_.Client().serviceHost);
     if (!GetBlogSummary(CurrentRequest())) ApplyOutcome(kSummaryRequest, RequestNotStarted(kSummaryRequest));
 }
@@ -190,8 +191,17 @@ void CArchivistDlg::StartSummaryRequest() {
 void CArchivistDlg::BackUp() {
     SetState(BackupState::Busy);
     ShowStatus(true, kBackingUpText);
+    if (!archive_.PrepareArchiveFolder()) return StopForMissingArchive(kListRequest);
     SetServiceHost(settings_.Client().serviceHost);
     if (!GetBlogList(CurrentRequest())) ApplyOutcome(kListRequest, RequestNotStarted(kListRequest));
+}
+
+void CArchivistDlg::StopForMissingArchive(int kind) {
+    // Nothing was sent and nothing written; the buttons let the user try again once the
+    // disk is back.
+    SetState(RequestNotStarted(kind).state);
+    ShowStatus(true, ArchiveFolderMissingText(archive_.Root()));
+    if (unattended_) Quit(kExitArchiveMissing);
 }
 
 void CArchivistDlg::OnBlogSummary(BlogSummaryAnswer answer) {
@@ -310,7 +320,7 @@ void CArchivistDlg::OnTreeSelectionChanged(HTREEITEM selected) {
     const bool hasGrandparent = hasParent && tree.Info(tree.Parent(parentItem), grandparent);
     const SelectionView view =
         ViewForSelection(hasItem ? &item : nullptr, hasParent ? &parent : nullptr,
-                         hasGrandparent ? &grandparent : nullptr, programDir_, settings_.User().userName);
+                         hasGrandparent ? &grandparent : nullptr, archive_.Root(), settings_.User().userName);
     switch (view.shows) {
     case SelectionShows::Page: ShowPage(view.path); break;
     case SelectionShows::DiaryCount: ShowStatus(true, DiaryCountText(archive_.Blogs().size())); break;

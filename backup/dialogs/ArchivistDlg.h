@@ -74,6 +74,8 @@ private:
     void StartLogin();
     void Refresh();
     void BackUp();
+    // The archive folder is missing: the request of `kind` is not sent.
+    void StopForMissingArchive(int kind);
     void StartSummaryRequest();
     BackupRequest CurrentRequest() const;
 

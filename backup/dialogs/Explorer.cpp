@@ -16,6 +16,7 @@ HRESULT CExplorer::Create(HWND dialog, int placeholderId) {
 
 HRESULT CExplorer::Navigate(const std::string& url) {
     if (!HasControl()) return E_UNEXPECTED;
+    SetText(url);
     std::vector<CVariant> args;
     args.push_back(CVariant::Text(url));
     for (int i = 0; i < 4; ++i) args.emplace_back(); // flags, target frame, post data, headers: empty

@@ -15,7 +15,8 @@ public:
     HRESULT Create(HWND dialog, int placeholderId);
 
     // Opens `url` (code page 936: an address or a file path) with no flags, target
-    // frame, post data or headers.
+    // frame, post data or headers. The host window's text names the address last
+    // opened, for whatever reads the dialog's windows (a screen reader, the tests).
     HRESULT Navigate(const std::string& url);
 };
 

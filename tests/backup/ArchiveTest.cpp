@@ -553,9 +553,13 @@ TEST(StoreBackup, PostsRewriteOnlyTheMonthPagesTheyChange) {
          {{kMay, "month:<2008-05-02 09:00:00:may a>\r\n"},
           {kJuly, "month:<2008-07-10 10:00:00:may b><2008-07-04 12:00:00:july>\r\n"}}},
         // As when every month is rendered: a month without posts has no page to render.
+        // May and July, its neighbours, now link each other.
         {"a post moved out of a month of its own",
          Post(40, "june", "2008-08-01 08:00:00"),
-         {{kJune, kUntouched}, {kAugust, "month:<2008-08-01 08:00:00:june>\r\n"}}},
+         {{kJune, kUntouched},
+          {kAugust, "month:<2008-08-01 08:00:00:june>\r\n"},
+          {kMay, "month:<2008-05-02 09:00:00:may a><2008-05-20 10:00:00:may b>\r\n"},
+          {kJuly, "month:<2008-07-04 12:00:00:july>\r\n"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -583,7 +587,9 @@ TEST(StoreBackup, PostsRewriteOnlyTheMonthPagesTheyChange) {
 
 // Whichever template is missing, a backup logs it once, however many pages it renders.
 TEST(StoreBackup, ReadsEachTemplateOnce) {
-    for (const char* name : {"BlogView.html", "Comment.html", "Twitter.html", "TwitterList.html"}) {
+    for (const char* name :
+         {"BlogView.html", "Comment.html", "Twitter.html", "TwitterList.html", "Navigation.html",
+          "YearBook.html", "BookMonth.html", "BookDiary.html", "BookPosts.html"}) {
         ArchiveSetup setup;
         ASSERT_TRUE(platform::RemoveFile(setup.dir + "Templates\\" + name));
         BlogListAnswer answer = RealisticAnswer();
@@ -592,6 +598,50 @@ TEST(StoreBackup, ReadsEachTemplateOnce) {
         EXPECT_EQ(setup.log.lines, std::vector<std::string>{"CArchivistDlg::ReadFile - Failed to open '" +
                                                             setup.dir + "Templates\\" + name + "'!"});
     }
+}
+
+// The link a plain page shows to a diary of May 2008.
+std::string LinkTo(const char* rel, int32_t id, const std::string& label, const std::string& title) {
+    return std::string("<a class=\"nav-") + rel + "\" href=\"../../2008/5/" + std::to_string(id) +
+           ".html\" rel=\"" + rel + "\"><span class=\"nav-label\">" + label +
+           "</span><span class=\"nav-title\">" + title + "</span></a>";
+}
+
+// A diary that arrives between two others changes their links and nothing else: the
+// backup writes its page and theirs, as rendering everything again would.
+TEST(StoreBackup, ANewDiaryRewritesExactlyThePagesNextToIt) {
+    const std::string previous = "\xc9\xcf\xd2\xbb\xc6\xaa"; // 上一篇
+    const std::string next = "\xcf\xc2\xd2\xbb\xc6\xaa";     // 下一篇
+    ArchiveSetup setup;
+    nook::test::LinkPlainPages(setup.dir);
+    ASSERT_EQ(setup.archive
+                  .StoreBackup(AnswerOf(
+                      {Blog(1, "one", "2008-05-01 08:00:00"), Blog(4, "four", "2008-05-30 08:00:00"),
+                       Blog(2, "two <&>", "2008-05-10 08:00:00"), Blog(3, "three", "2008-05-20 08:00:00")}))
+                  .result,
+              nook::kBackupSuccess);
+    auto navigation = [&](int32_t id) {
+        const std::string page = ReadAll(setup.UserPath("2008\\5\\" + std::to_string(id) + ".html"));
+        const size_t nav = page.find("nav=");
+        return nav == std::string::npos ? page : page.substr(nav);
+    };
+    // The first links no previous diary, the last no next one.
+    EXPECT_EQ(navigation(1), "nav=[|" + LinkTo("next", 2, next, "two &lt;&amp;&gt;") + "]\r\n");
+    EXPECT_EQ(navigation(4), "nav=[" + LinkTo("prev", 3, previous, "three") + "|]\r\n");
+    for (int32_t id : {1, 2, 3, 4})
+        ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath("2008\\5\\" + std::to_string(id) + ".html"),
+                                                  kUntouched));
+
+    ASSERT_EQ(setup.archive.StoreBackup(AnswerOf({Blog(9, "nine", "2008-05-15 08:00:00")})).result,
+              nook::kBackupSuccess);
+    EXPECT_EQ(navigation(1), kUntouched);
+    EXPECT_EQ(navigation(4), kUntouched);
+    EXPECT_EQ(navigation(2),
+              "nav=[" + LinkTo("prev", 1, previous, "one") + "|" + LinkTo("next", 9, next, "nine") + "]\r\n");
+    EXPECT_EQ(navigation(9), "nav=[" + LinkTo("prev", 2, previous, "two &lt;&amp;&gt;") + "|" +
+                                 LinkTo("next", 3, next, "three") + "]\r\n");
+    EXPECT_EQ(navigation(3), "nav=[" + LinkTo("prev", 9, previous, "nine") + "|" +
+                                 LinkTo("next", 4, next, "four") + "]\r\n");
 }
 
 // What the archive should hold after each backup, from the answers alone.
@@ -626,6 +676,7 @@ std::string InMonthFolder(const std::string& time, const std::string& name) {
 // state of an older layout, then every page rendered by the page upgrade.
 std::string RenderEverythingAgain(const ArchiveSetup& from, const ExpectedArchive& expected) {
     const std::string dir = ProgramFolderWithTemplates();
+    nook::test::LinkPlainPages(dir);
     const std::string user = dir + "mimi\\";
     EXPECT_TRUE(nook::MakeDirectoryPath(user + "Records"));
     for (int32_t id : expected.records) {
@@ -680,18 +731,23 @@ TEST(StoreBackup, EveryPageEqualsAFullRenderAfterEveryBackup) {
                 {Comment(103, 1, "still nice"), Comment(104, 3, "drier"), Comment(105, 2, "updated!")},
                 {Post(41, "june again", "2008-06-15 10:00:00"),
                  Post(31, "moved to july", "2008-07-10 10:00:00")})},
-        {"no posts", answer({blog(6, "sixth", "2008-08-01 08:00:00", "six"), editorsChoice},
-                            {Comment(106, 4, "on four"), Comment(107, 999, "not here yet")}, {})},
+        {"no posts, two diaries of the same time",
+         answer({blog(7, "seventh", "2008-08-01 08:00:00", "seven"),
+                 blog(6, "sixth", "2008-08-01 08:00:00", "six"), editorsChoice},
+                {Comment(106, 4, "on four"), Comment(107, 999, "not here yet")}, {})},
         {"the last post of a month moves away",
          answer({}, {}, {Post(30, "may, moved", "2008-09-01 09:00:00"), Post(60, "undated", "")})},
-        {"a post comes back to its emptied month, a diary arrives for its comment",
+        {"a post comes back to its emptied month, a diary arrives for its comment, one moves to the next "
+         "year",
          answer({blog(999, "late", "2008-09-02 08:00:00", "late"),
-                 blog(1, "first, again", "2008-05-03 09:07:02", "x")},
+                 blog(1, "first, again", "2008-05-03 09:07:02", "x"),
+                 blog(4, "fourth, a year later", "2009-07-01 08:00:00", "four")},
                 {Comment(108, 999, "welcome")}, {Post(30, "may, back", "2008-05-02 09:00:00")})},
         {"nothing new", answer({}, {}, {})},
     };
 
     ArchiveSetup setup;
+    nook::test::LinkPlainPages(setup.dir);
     ExpectedArchive expected;
     for (Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -706,6 +762,12 @@ TEST(StoreBackup, EveryPageEqualsAFullRenderAfterEveryBackup) {
         for (const auto& [id, post] : expected.posts)
             monthsWithPosts.insert(InMonthFolder(post.time, "TwitterList.html"));
         files.insert(files.end(), monthsWithPosts.begin(), monthsWithPosts.end());
+        std::set<std::string> books;
+        for (const auto& [id, entry] : expected.blogs)
+            books.insert(std::to_string(nook::ArchiveMonthOf(entry.time).year) + "\\book.html");
+        for (const auto& [id, post] : expected.posts)
+            books.insert(std::to_string(nook::ArchiveMonthOf(post.time).year) + "\\book.html");
+        files.insert(files.end(), books.begin(), books.end());
         for (const std::string& file : files) {
             const std::string written = ReadAll(setup.UserPath(file));
             EXPECT_FALSE(written.empty()) << file;

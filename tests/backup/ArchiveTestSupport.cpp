@@ -13,11 +13,30 @@ const char kShippedTemplates[] = "..\\..\\backup\\Templates\\";
 std::string ProgramFolderWithTemplates(const std::string& templatesFolder) {
     std::string dir = ScratchDir();
     EXPECT_NE(platform::MakeDirectory(dir + "Templates"), platform::MakeDirResult::Failed);
-    for (const char* name : {"BlogView.html", "Comment.html", "Twitter.html", "TwitterList.html"})
+    for (const char* name :
+         {"BlogView.html", "Comment.html", "Twitter.html", "TwitterList.html", "Index.html",
+          "Navigation.html", "YearBook.html", "BookMonth.html", "BookDiary.html", "BookPosts.html"})
         EXPECT_TRUE(
             platform::CopyFileTo(DataDir() + templatesFolder + name, dir + "Templates\\" + name, true))
             << name;
     return dir;
+}
+
+void LinkPlainPages(const std::string& programDir) {
+    for (const char* name : {"BlogView.html", "TwitterList.html"}) {
+        const std::string path = programDir + "Templates\\" + name;
+        EXPECT_TRUE(platform::WriteFileAtomically(path, ReadAll(path) + "nav={Navigation}\n")) << name;
+    }
+}
+
+BlogEntry DiaryEntry(int32_t id, const std::string& title, const std::string& created,
+                     const std::string& content) {
+    BlogEntry blog;
+    blog.id = id;
+    blog.title = title;
+    blog.createTime = created;
+    blog.content = content;
+    return blog;
 }
 
 std::string BackupFixture(const char* name) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "archive/Log.h"
+#include "service/BackupRecords.h"
 
 #include <string>
 #include <vector>
@@ -14,9 +15,16 @@ extern const char kPlainTemplates[];
 // The templates shipped with the program.
 extern const char kShippedTemplates[];
 
-// A fresh program folder (trailing backslash) whose "Templates" holds the four templates
+// A fresh program folder (trailing backslash) whose "Templates" holds the page templates
 // from `templatesFolder`.
 std::string ProgramFolderWithTemplates(const std::string& templatesFolder = kPlainTemplates);
+// Has the plain diary and month page templates of `programDir` end in a line
+// "nav={Navigation}", so that their pages show their neighbour links.
+void LinkPlainPages(const std::string& programDir);
+
+// A diary as an answer brings it, with only these fields set.
+BlogEntry DiaryEntry(int32_t id, const std::string& title, const std::string& created,
+                     const std::string& content);
 
 // A committed file of tests/data/backup.
 std::string BackupFixture(const char* name);

@@ -26,14 +26,24 @@ TEST(ShippedTemplates, PagesCarryTheMarkOfTheWebAndEveryTemplateItsPlaceholders)
         {"BlogView.html",
          {"{BlogClass}", "{CharacterIcon}", "{CharacterName}", "{MoodIcon}", "{MoodName}", "{WeatherIcon}",
           "{WeatherName}", "{BlogTitle}", "{BlogContent}", "{BlogTime}", "{LastUpdateTime}", "{CommentCount}",
-          "{ReadCount}", "{IsMemory}", "{IsEditorChoice}", "{CommentList}"}},
+          "{ReadCount}", "{IsMemory}", "{IsEditorChoice}", "{CommentList}", "{Navigation}"}},
         {"Comment.html", {"{GuestName}", "{CommentDateTime}", "{CommentContent}", "{ReplyContent}"}},
         {"Twitter.html", {"{TwitterTime}", "{TwitterContent}"}},
-        {"TwitterList.html", {"{TwitterList}"}},
+        {"TwitterList.html", {"{TwitterList}", "{Navigation}"}},
+        {"Navigation.html", {"{PreviousLink}", "{NextLink}", "href=\"../../index.html\""}},
+        {"YearBook.html",
+         {"{BookYear}", "{DiaryCount}", "{CommentCount}", "{PostCount}", "{PhotoCount}", "{BookDiaries}",
+          "{BookPosts}", "href=\"../../Templates/diary.css\"", "href=\"../index.html\""}},
+        {"BookMonth.html", {"{BookMonth}", "{BookMonthContent}"}},
+        {"BookPosts.html", {"{BookMonth}", "{BookMonthContent}"}},
+        {"BookDiary.html",
+         {"{BlogTitle}", "{BlogTime}", "{BlogClass}", "{CharacterName}", "{MoodName}", "{WeatherName}",
+          "{BlogContent}", "{CommentCount}", "{CommentList}"}},
     };
     for (const Case& c : cases) {
         std::string text = ReadAll(DataDir() + kShippedTemplates + c.name);
-        const bool wholePage = std::string(c.name) == "BlogView.html" || std::string(c.name) == "TwitterList.html";
+        const bool wholePage = std::string(c.name) == "BlogView.html" ||
+                               std::string(c.name) == "TwitterList.html" || std::string(c.name) == "YearBook.html";
         EXPECT_EQ(text.find(kMarkOfTheWeb), wholePage ? 0u : std::string::npos) << c.name;
         for (const char* placeholder : c.placeholders)
             EXPECT_NE(text.find(placeholder), std::string::npos) << c.name << " " << placeholder;
@@ -65,7 +75,8 @@ TEST(ShippedTemplates, RenderedPagesStartWithTheMarkOfTheWebAndCarryItOnce) {
     ASSERT_EQ(
         archive.StoreBackup(nook::ParseBlogListAnswer(nook::test::BackupFixture("list_answer.xml"))).result,
         0);
-    for (const char* page : {"2008\\5\\7.html", "2008\\6\\9.html", "2008\\5\\TwitterList.html"}) {
+    for (const char* page : {"2008\\5\\7.html", "2008\\6\\9.html", "2008\\5\\TwitterList.html",
+                             "2008\\book.html", "2007\\book.html"}) {
         std::string text = ReadAll(dir + "mimi\\" + page);
         EXPECT_EQ(text.rfind(kMarkOfTheWeb, 0), 0u) << page;
         EXPECT_EQ(text.find(kMarkOfTheWeb, 1), std::string::npos) << page;

@@ -1,5 +1,6 @@
 // The archive tree of the main dialog on a prepared archive: its items, what selecting
 // each kind of item shows, and the previous and next page buttons.
+#include "platform/Files.h"
 #include "platform/win32/WideText.h"
 #include "res/resource.h"
 #include "tests/backup_app/support/ArchivistDlgSession.h"
@@ -133,6 +134,23 @@ TEST_F(ArchiveBrowser, RootsYearsAndDiaryMonthsShowCountsDiariesAndPostMonthsSho
     Select(Child(Root(0), {0, 0})); // a month of diaries
     EXPECT_EQ(Status(), Gbk(u8"本地共有3篇日记，请从左侧日记列表栏选择日记开始浏览"));
     EXPECT_FALSE(ShowsPage());
+}
+
+// The browser control renders nothing under Wine: the address the view was sent to is
+// what is checked.
+TEST_F(ArchiveBrowser, DiaryRootShowsTheIndexPageOnceABackupHasWrittenIt) {
+    const std::string index = folder_.Path() + "reader\\index.html";
+    ASSERT_TRUE(platform::WriteFileAtomically(index, "<html></html>"));
+    Select(Child(Root(0), {0})); // a year of diaries
+    EXPECT_EQ(Status(), Gbk(u8"本地共有3篇日记，请从左侧日记列表栏选择日记开始浏览"));
+
+    Select(Root(0));
+    EXPECT_TRUE(ShowsPage());
+    EXPECT_EQ(ControlText(main_, IDC_EXPLORER), index);
+
+    Select(Root(1));
+    EXPECT_EQ(Status(), Gbk(u8"本地共有2条迷你日记，请从左侧迷你日记列表栏按月浏览"));
+    EXPECT_TRUE(ControlVisible(main_, IDC_STATUS));
 }
 
 TEST_F(ArchiveBrowser, PageButtonsStepToTheNearestItemWithoutChildren) {

@@ -1,6 +1,8 @@
 // NookBackup.exe itself: one copy at a time, and the unattended backup's exit codes.
 // These tests hold the program's single-instance mutex and so run one at a time.
 #include "archive/PhotoList.h"
+#include "platform/CodePage.h"
+#include "platform/Files.h"
 #include "tests/backup_app/support/ProgramFolder.h"
 #include "tests/backup_app/support/ProgramProcess.h"
 #include "tests/backup_app/support/Standin.h"
@@ -99,6 +101,33 @@ INSTANTIATE_TEST_SUITE_P(
                       UnattendedCase{"BackupFailed", "fault_other_cookie", "fault", "servererror", 2},
                       UnattendedCase{"NoCredentials", "", "", nullptr, 3}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The archive in a folder config.xml names: a backup goes there, with the templates its
+// pages link to; with the folder gone (a disk not connected) the next run stops before
+// sending anything, makes no folder and keeps the marks.
+TEST(NookBackupProgram, ArchiveLivesInTheFolderConfigNames) {
+    CProgramFolder folder(StandinHost());
+    const std::string archive = folder.Path() + Gbk(u8"家庭日记") + "\\";
+    ASSERT_EQ(platform::MakeDirectory(archive), platform::MakeDirResult::Created);
+    folder.WriteConfig(StandinHost(), "", 0, "<Archive Path=\"" + platform::AnsiToUtf8(archive) + "\"/>\n");
+    CProgramProcess program(folder.Path(), "/user tester /pass " + PasswordDigest("tester", "test123") + " /backup");
+    DWORD code = 0;
+    ASSERT_TRUE(program.WaitForExit(kRunTimeoutMs, code));
+    EXPECT_EQ(code, kPhotosLeft);
+    EXPECT_TRUE(folder.Exists(Gbk(u8"家庭日记") + "\\tester\\BlogList.xml"));
+    EXPECT_TRUE(folder.Exists(Gbk(u8"家庭日记") + "\\Templates\\diary.css"));
+    EXPECT_GT(folder.CountFiles(Gbk(u8"家庭日记") + "\\tester\\Images"), 0);
+    EXPECT_FALSE(folder.Exists("tester\\BlogList.xml"));
+
+    const std::string moved = folder.Path() + "unplugged\\";
+    ASSERT_TRUE(platform::MoveFileReplacing(archive, moved));
+    const std::string marks = folder.Read("tester.xml");
+    CProgramProcess again(folder.Path(), "/backup");
+    ASSERT_TRUE(again.WaitForExit(kRunTimeoutMs, code));
+    EXPECT_EQ(code, 6u);
+    EXPECT_FALSE(platform::DirectoryExists(archive));
+    EXPECT_EQ(folder.Read("tester.xml"), marks);
+}
 
 // The photo list of a program folder's user, as the program left it.
 CPhotoList PhotoListOf(const CProgramFolder& folder, const std::string& user) {

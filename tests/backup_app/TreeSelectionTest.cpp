@@ -41,6 +41,24 @@ TEST(TreeSelection, MiniDiaryMonthShowsItsPageOnlyWhenThePageExists) {
     EXPECT_EQ(may.shows, SelectionShows::Nothing);
 }
 
+TEST(TreeSelection, DiaryRootShowsTheIndexPageOnceABackupHasWrittenIt) {
+    const std::string programDir = test::ScratchDir();
+    EXPECT_EQ(ViewForSelection(&kDiaryRoot, nullptr, nullptr, programDir, "alice").shows, SelectionShows::DiaryCount);
+
+    ASSERT_TRUE(MakeDirectoryPath(programDir + "alice"));
+    ASSERT_TRUE(platform::WriteFileAtomically(programDir + "alice\\index.html", "<html></html>"));
+    SelectionView root = ViewForSelection(&kDiaryRoot, nullptr, nullptr, programDir, "alice");
+    EXPECT_EQ(root.shows, SelectionShows::Page);
+    EXPECT_EQ(root.path, programDir + "alice\\index.html");
+    // Everything else keeps its count, and another user's index is not this user's.
+    EXPECT_EQ(ViewForSelection(&kMiniRoot, nullptr, nullptr, programDir, "alice").shows,
+              SelectionShows::MiniDiaryCount);
+    EXPECT_EQ(ViewForSelection(&kYear2007, &kDiaryRoot, nullptr, programDir, "alice").shows,
+              SelectionShows::DiaryCount);
+    EXPECT_EQ(ViewForSelection(&kDiaryRoot, nullptr, nullptr, programDir, "bob").shows, SelectionShows::DiaryCount);
+    EXPECT_EQ(ViewForSelection(&kDiaryRoot, nullptr, nullptr, programDir, "").shows, SelectionShows::DiaryCount);
+}
+
 struct CountCase {
     const char* name;
     const TreeItemInfo* selected;

@@ -1,5 +1,6 @@
 #include "tests/support/HeadlessBrowser.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -50,6 +51,19 @@ class ScratchProfile {
     std::string path_;
 };
 
+// What the command prints; empty when it could not run or failed.
+std::string CommandOutput(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return {};
+    std::string output;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, got);
+    return pclose(pipe) == 0 ? output : std::string();
+}
+
 } // namespace
 
 bool BrowserAvailable() { return access(kBrowser, X_OK) == 0; }
@@ -58,17 +72,8 @@ std::string DumpDom(const std::string& url, int waitMs) {
     ScratchProfile profile;
     if (profile.Path().empty())
         return {};
-    std::string command = BrowserCommand(profile.Path()) + " --virtual-time-budget=" + std::to_string(waitMs) +
-                          " --dump-dom " + Quoted(url) + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return {};
-    std::string dom;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        dom.append(buffer, got);
-    return pclose(pipe) == 0 ? dom : std::string();
+    return CommandOutput(BrowserCommand(profile.Path()) + " --virtual-time-budget=" + std::to_string(waitMs) +
+                         " --dump-dom " + Quoted(url) + " 2>/dev/null");
 }
 
 bool PrintToPdf(const std::string& url, const std::string& pdfPath) {
@@ -81,6 +86,16 @@ bool PrintToPdf(const std::string& url, const std::string& pdfPath) {
                           Quoted(pdfPath) + " " + Quoted(url) + " >/dev/null 2>&1";
     return std::system(command.c_str()) == 0 && std::filesystem::file_size(pdfPath, ignored) > 0 &&
            !ignored;
+}
+
+bool PdfToolsAvailable() { return access("/usr/bin/pdftotext", X_OK) == 0 && access("/usr/bin/pdfimages", X_OK) == 0; }
+
+std::string PdfText(const std::string& pdfPath) {
+    return CommandOutput("/usr/bin/pdftotext -enc UTF-8 " + Quoted(pdfPath) + " - 2>/dev/null");
+}
+
+std::string PdfImageList(const std::string& pdfPath) {
+    return CommandOutput("/usr/bin/pdfimages -list " + Quoted(pdfPath) + " 2>/dev/null");
 }
 
 std::string FileUrl(const std::string& path) {
@@ -96,6 +111,11 @@ std::string FileUrl(const std::string& path) {
         }
     }
     return url;
+}
+
+std::string NativePath(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }
 
 } // namespace nook::test

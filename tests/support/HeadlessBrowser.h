@@ -17,7 +17,18 @@ std::string DumpDom(const std::string& url, int waitMs = 2000);
 // Prints the page to `pdfPath` (--print-to-pdf); false when no file came out.
 bool PrintToPdf(const std::string& url, const std::string& pdfPath);
 
+// What a printed page holds, by poppler-utils: false when they are not installed. The
+// text in UTF-8 (pdftotext), and the table of its images (pdfimages -list); empty when
+// the tool failed.
+bool PdfToolsAvailable();
+std::string PdfText(const std::string& pdfPath);
+std::string PdfImageList(const std::string& pdfPath);
+
 // A file:// address for a native path.
 std::string FileUrl(const std::string& path);
+
+// The native path of a path in the programs' form (backslashes), as the test helpers and
+// the archive give them.
+std::string NativePath(std::string path);
 
 } // namespace nook::test

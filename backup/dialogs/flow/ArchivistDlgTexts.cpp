@@ -70,4 +70,10 @@ std::string PhotoPassEndText(size_t pending, size_t gone) {
     return result + text;
 }
 
+std::string ArchiveFolderMissingText(const std::string& folder) {
+    // The path may be long: it is put in whole, not through a fixed buffer.
+    return "\xd5\xd2\xb2\xbb\xb5\xbd\xb1\xb8\xb7\xdd\xce\xc4\xbc\xfe\xbc\xd0 " + folder +
+           "\xa3\xac\xc7\xeb\xc8\xb7\xc8\xcf\xb4\xc5\xc5\xcc\xd2\xd1\xc1\xac\xbd\xd3\xa1\xa3";
+}
+
 } // namespace nook

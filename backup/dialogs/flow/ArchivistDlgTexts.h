@@ -41,4 +41,8 @@ std::string SummaryCountsText(const BackupSummary& summary);
 // followed by "另有 %d 张照片在网站上已不存在。" when some photos are gone.
 std::string PhotoPassEndText(size_t pending, size_t gone);
 
+// "找不到备份文件夹 %s，请确认磁盘已连接。" with the archive folder: a backup stopped
+// before writing anything.
+std::string ArchiveFolderMissingText(const std::string& folder);
+
 } // namespace nook

@@ -19,28 +19,35 @@ bool CanOpen(const std::string& path) {
     return static_cast<bool>(file);
 }
 
+// Shows the page when it can be opened; false, `view` unchanged, when not.
+bool ShowIfOpenable(std::string path, SelectionView& view) {
+    if (!CanOpen(path)) return false;
+    view.shows = SelectionShows::Page;
+    view.path = std::move(path);
+    return true;
+}
+
 } // namespace
 
 SelectionView ViewForSelection(const TreeItemInfo* selected, const TreeItemInfo* parent,
-                               const TreeItemInfo* grandparent, const std::string& programDir,
+                               const TreeItemInfo* grandparent, const std::string& archiveRoot,
                                const std::string& userName) {
     SelectionView view;
     if (selected && parent && grandparent) {
-        const CArchivePaths paths(programDir, userName);
+        const CArchivePaths paths(archiveRoot, userName);
         if (!IsRootText(grandparent->text)) {
             view.shows = SelectionShows::Page;
             view.path = paths.BlogPagePath({grandparent->value, parent->value}, selected->value);
             return view;
         }
         if (grandparent->text == kMiniDiaryRootText) {
-            std::string path = paths.MonthPagePath({parent->value, selected->value});
-            if (CanOpen(path)) {
-                view.shows = SelectionShows::Page;
-                view.path = std::move(path);
-            }
+            ShowIfOpenable(paths.MonthPagePath({parent->value, selected->value}), view);
             return view;
         }
     }
+    if (selected && !parent && selected->text == kDiaryRootText && !userName.empty() &&
+        ShowIfOpenable(CArchivePaths(archiveRoot, userName).IndexPagePath(), view))
+        return view;
     const bool miniDiaries =
         (selected && selected->text == kMiniDiaryRootText) || (parent && parent->text == kMiniDiaryRootText);
     view.shows = miniDiaries ? SelectionShows::MiniDiaryCount : SelectionShows::DiaryCount;

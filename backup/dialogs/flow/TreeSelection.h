@@ -26,11 +26,12 @@ struct SelectionView {
 };
 
 // `selected`, `parent` and `grandparent` may be null when the item has none.
-// `programDir` has its trailing backslash. A diary page is shown without looking for its
-// file (the browser reports a missing one); a month of mini-diaries only when its page
-// can be opened.
+// `archiveRoot`, the folder of the user folders, has its trailing backslash. A diary page
+// is shown without looking for its file (the browser reports a missing one); a month of
+// mini-diaries only when its page can be opened; the diary root shows the user folder's
+// index page once a backup has written it, and the diary count before.
 SelectionView ViewForSelection(const TreeItemInfo* selected, const TreeItemInfo* parent,
-                               const TreeItemInfo* grandparent, const std::string& programDir,
+                               const TreeItemInfo* grandparent, const std::string& archiveRoot,
                                const std::string& userName);
 
 // "本地共有%d篇日记，请从左侧日记列表栏选择日记开始浏览", or "您还没有备份过日记到本地".

@@ -17,6 +17,7 @@ enum UnattendedExitCode : int {
     kExitNoCredentials = 3,  // neither /user and /pass nor remembered credentials
     kExitAlreadyRunning = 4, // another copy of the program is running; nothing was done
     kExitPhotosPending = 5,  // backed up, but some photos could not be fetched yet
+    kExitArchiveMissing = 6, // the archive folder config.xml names is missing; nothing was done
 };
 
 enum class UnattendedStep { Wait, BackUp, Finish };
