@@ -5,7 +5,7 @@ import sys
 import threading
 from collections import deque
 
-MAX_ENTRIES = 2000
+MAX_ENTRIES = 10000
 
 
 class RequestLog:
