@@ -68,7 +68,7 @@ ensure_wineprefix() {
     fi
 }
 
-# A virtual display unless one is given; sets DISPLAY.
+# A virtual display unless one is given; sets DISPLAY. NOOK_SCREEN sets its size.
 XVFB_PID=
 start_display() {
     if [ -n "${DISPLAY:-}" ] && [ -z "${NOOK_FORCE_XVFB:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
@@ -76,7 +76,7 @@ start_display() {
     for n in $(seq 90 120); do
         # A lock left by a server that died does not hold the number: Xvfb takes it over.
         [ -e "/tmp/.X$n-lock" ] && kill -0 "$(tr -d ' ' <"/tmp/.X$n-lock")" 2>/dev/null && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${NOOK_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
         for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
