@@ -446,7 +446,8 @@ TEST(NookBackupProgram, HostileFamilysPagesHoldNoActiveMarkupButKeepFormattingAn
         // The photo of post 603.
         {"2009\\4\\TwitterList.html", 1, {"今天的照片", "#c06", "<b>宽</b>", "<li>一"}},
     };
-    std::vector<std::string> expectedFiles;
+    // Beside the pages: the year's book and the index, which show the same content.
+    std::vector<std::string> expectedFiles = {"hostile\\2009\\book.html", "hostile\\index.html"};
     for (const Page& page : pages)
         expectedFiles.push_back(std::string("hostile\\") + page.file);
     std::sort(expectedFiles.begin(), expectedFiles.end());
@@ -454,11 +455,16 @@ TEST(NookBackupProgram, HostileFamilysPagesHoldNoActiveMarkupButKeepFormattingAn
     EXPECT_EQ(files, expectedFiles);
 
     auto templatesOf = [&](const std::string& file) {
-        const bool monthPage = Contains(file, "TwitterList.html");
+        std::vector<const char*> names = {"BlogView.html", "Comment.html", "Navigation.html"};
+        if (Contains(file, "TwitterList.html")) names = {"TwitterList.html", "Twitter.html", "Navigation.html"};
+        if (Contains(file, "index.html")) names = {"Index.html"};
+        if (Contains(file, "book.html"))
+            names = {"YearBook.html", "BookMonth.html", "BookDiary.html", "BookPosts.html", "Comment.html",
+                     "Twitter.html"};
         std::vector<std::string> templates;
-        for (const char* name : monthPage ? std::vector<const char*>{"TwitterList.html", "Twitter.html"}
-                                          : std::vector<const char*>{"BlogView.html", "Comment.html"})
-            templates.push_back(WithLf(folder.Read(std::string("Templates\\") + name)));
+        for (const char* name : names) templates.push_back(WithLf(folder.Read(std::string("Templates\\") + name)));
+        // The book marks each diary's section, so that a later backup can reuse it.
+        if (Contains(file, "book.html")) templates.insert(templates.end(), {"<!--nook:", "<!--nook:end-->"});
         return templates;
     };
     for (const std::string& file : files) {
