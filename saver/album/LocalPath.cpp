@@ -6,10 +6,6 @@ namespace nook {
 
 namespace {
 
-bool IsSeparator(char c) {
-    return c == '\\' || c == '/';
-}
-
 bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -29,16 +25,7 @@ bool HasScheme(std::string_view address) {
 }
 
 bool IsNetworkPath(std::string_view path) {
-    return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
-}
-
-// Slashes cannot be trail bytes of code page 936 (those start at 0x40), so they can be
-// turned round byte by byte.
-std::string WithBackslashes(std::string_view path) {
-    std::string out(path);
-    for (char& c : out)
-        if (c == '/') c = '\\';
-    return out;
+    return path.size() >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]);
 }
 
 } // namespace

@@ -4,27 +4,28 @@
 
 namespace nook {
 
-namespace {
-
-bool IsSeparator(char c) {
+bool IsPathSeparator(char c) {
     return c == '\\' || c == '/';
 }
+
+std::string WithBackslashes(std::string_view path) {
+    std::string out(path);
+    for (char& c : out)
+        if (c == '/') c = '\\';
+    return out;
+}
+
+namespace {
 
 bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-std::string WithBackslashes(std::string path) {
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
 } // namespace
 
 bool IsAbsolutePath(std::string_view path) {
-    if (!path.empty() && IsSeparator(path[0])) return true;
-    return path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && IsSeparator(path[2]);
+    if (!path.empty() && IsPathSeparator(path[0])) return true;
+    return path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && IsPathSeparator(path[2]);
 }
 
 std::string ResolvePath(std::string_view path, const std::string& folder) {
@@ -34,7 +35,7 @@ std::string ResolvePath(std::string_view path, const std::string& folder) {
 bool StaysInsideFolder(std::string_view relativePath) {
     if (relativePath.empty() || IsAbsolutePath(relativePath)) return false;
     if (relativePath.size() >= 2 && relativePath[1] == ':') return false;
-    const std::string slashed = WithBackslashes(std::string(relativePath));
+    const std::string slashed = WithBackslashes(relativePath);
     size_t from = 0;
     while (from <= slashed.size()) {
         size_t end = FindChar(slashed, '\\', from);

@@ -8,6 +8,10 @@
 
 namespace nook {
 
+bool IsPathSeparator(char c);
+// Slashes turned into backslashes, byte by byte.
+std::string WithBackslashes(std::string_view path);
+
 // "C:\..." or "C:/...", a path from the root of the drive ("\..."), or a network path
 // ("\\server\...").
 bool IsAbsolutePath(std::string_view path);
