@@ -40,13 +40,7 @@ struct ArchiveFolderSetup {
             EXPECT_TRUE(nook::MakeDirectoryPath(dir + "mimi\\"));
         }
         settings.LoadSettings();
-        nook::UserSettings& user = settings.User();
-        user.userName = "mimi";
-        user.lastBlogId = 6;
-        user.lastCommentId = 100;
-        user.lastTwitterId = 29;
-        user.lastBackupTime = "2008-01-01 00:00:00";
-        EXPECT_TRUE(settings.SaveSettings());
+        nook::test::SaveEarlierMarks(settings, "mimi");
     }
     nook::UserSettings SavedUser() const {
         CSettingsStore reread(dir);

@@ -65,13 +65,7 @@ struct ArchiveSetup {
     CArchive archive{dir, settings, &log};
 
     ArchiveSetup() {
-        nook::UserSettings& user = settings.User();
-        user.userName = "mimi";
-        user.lastBlogId = 6;
-        user.lastCommentId = 100;
-        user.lastTwitterId = 29;
-        user.lastBackupTime = "2008-01-01 00:00:00";
-        EXPECT_TRUE(settings.SaveSettings());
+        nook::test::SaveEarlierMarks(settings, "mimi");
     }
     std::string UserPath(const std::string& rest) const { return dir + "mimi\\" + rest; }
     nook::UserSettings SavedUser() const {

@@ -1,7 +1,8 @@
 #include "tests/backup/ArchiveTestSupport.h"
 
-#include "tests/support/TestPaths.h"
+#include "app/settings/SettingsStore.h"
 #include "platform/Files.h"
+#include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,16 @@ BlogEntry DiaryEntry(int32_t id, const std::string& title, const std::string& cr
     blog.createTime = created;
     blog.content = content;
     return blog;
+}
+
+void SaveEarlierMarks(CSettingsStore& settings, const std::string& userName) {
+    UserSettings& user = settings.User();
+    user.userName = userName;
+    user.lastBlogId = 6;
+    user.lastCommentId = 100;
+    user.lastTwitterId = 29;
+    user.lastBackupTime = "2008-01-01 00:00:00";
+    EXPECT_TRUE(settings.SaveSettings());
 }
 
 std::string BackupFixture(const char* name) {

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace nook {
+class CSettingsStore;
+}
+
 namespace nook::test {
 
 // The test templates (tests/data/backup/templates), which show each substitution plainly.
@@ -25,6 +29,10 @@ void LinkPlainPages(const std::string& programDir);
 // A diary as an answer brings it, with only these fields set.
 BlogEntry DiaryEntry(int32_t id, const std::string& title, const std::string& created,
                      const std::string& content);
+
+// Gives `settings` the user `userName` with the marks of an earlier backup (diary 6,
+// comment 100, post 29, 2008-01-01) and saves them.
+void SaveEarlierMarks(CSettingsStore& settings, const std::string& userName);
 
 // A committed file of tests/data/backup.
 std::string BackupFixture(const char* name);
