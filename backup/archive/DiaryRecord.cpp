@@ -1,11 +1,46 @@
 #include "archive/DiaryRecord.h"
 
-#include "archive/XmlFileWrite.h"
+#include "archive/FlatXmlWriter.h"
 #include "service/RecordElements.h"
 
 #include <algorithm>
 
 namespace nook {
+
+namespace {
+
+// The service's own attribute names, as RecordElements reads them back.
+void WriteBlog(CFlatXmlWriter& writer, const BlogEntry& blog) {
+    writer.Child("Blog");
+    writer.Attribute("blog_id", blog.id);
+    writer.Attribute("blog_class", blog.blogClass);
+    writer.Attribute("character", blog.character);
+    writer.Attribute("mood", blog.mood);
+    writer.Attribute("weather", blog.weather);
+    writer.Attribute("title", blog.title);
+    writer.Attribute("content", blog.content);
+    writer.Attribute("create_time", blog.createTime);
+    writer.Attribute("update_time", blog.updateTime);
+    writer.Attribute("comment_count", blog.commentCount);
+    writer.Attribute("read_count", blog.readCount);
+    writer.Attribute("is_memory", blog.isMemory ? 1 : 0);
+    writer.Attribute("is_editor_choice", blog.isEditorChoice ? 1 : 0);
+}
+
+void WriteComment(CFlatXmlWriter& writer, const CommentEntry& comment) {
+    writer.Child("Comment");
+    writer.Attribute("comment_id", comment.id);
+    writer.Attribute("blog_id", comment.blogId);
+    writer.Attribute("guest_name", comment.guestName);
+    writer.Attribute("user_name", comment.userName);
+    writer.Attribute("photo_name", comment.photoName);
+    writer.Attribute("comment_content", comment.content);
+    writer.Attribute("comment_datetime", comment.time);
+    writer.Attribute("reply_content", comment.replyContent);
+    writer.Attribute("reply_datetime", comment.replyTime);
+}
+
+} // namespace
 
 void MergeComment(DiaryRecord& record, const CommentEntry& comment) {
     auto same = std::find_if(record.comments.begin(), record.comments.end(),
@@ -33,12 +68,11 @@ bool LoadDiaryRecord(const std::string& path, DiaryRecord& record) {
 }
 
 bool SaveDiaryRecord(const std::string& path, const DiaryRecord& record) {
-    CXmlDocument doc;
-    doc.AddElement("Diary");
-    if (record.hasBlog) WriteBlogElement(doc, record.blog);
+    CFlatXmlWriter writer("Diary");
+    if (record.hasBlog) WriteBlog(writer, record.blog);
     for (const CommentEntry& comment : record.comments)
-        WriteCommentElement(doc, comment);
-    return WriteXmlFileDeferred(path, doc);
+        WriteComment(writer, comment);
+    return SaveFlatXml(path, writer.Finish(), platform::Durability::Deferred);
 }
 
 } // namespace nook

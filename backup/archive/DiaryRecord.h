@@ -4,8 +4,9 @@
 // an earlier answer brought is lost. A record may hold comments before its diary arrives.
 //
 // One small XML file per diary in the user folder's "Records", named by the diary id,
-// written through the document class (UTF-8 on disk) as a deferred atomic replace: it
-// reaches the disk with the pages, before the marks advance.
+// written straight from the record in the bytes the document class would save (UTF-8 on
+// disk) as a deferred atomic replace: it reaches the disk with the pages, before the
+// marks advance.
 #pragma once
 
 #include "service/BackupRecords.h"

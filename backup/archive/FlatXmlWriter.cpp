@@ -1,7 +1,7 @@
 #include "archive/FlatXmlWriter.h"
 
-#include "archive/XmlFileWrite.h"
 #include "platform/Files.h"
+#include "util/DirectoryPath.h"
 #include "xml/ElementIndex.h"
 #include "xml/XmlDocument.h"
 
@@ -50,8 +50,9 @@ std::string CFlatXmlWriter::Finish() {
 }
 
 bool SaveFlatXml(const std::string& path, std::string_view text, platform::Durability durability) {
-    if (durability == platform::Durability::Deferred) return WriteXmlFileDeferred(path, text);
-    return platform::WriteFileAtomically(path, CXmlDocument::AnsiToUtf8(text));
+    // Deferred files are written by the thousand into folders a backup may be creating.
+    if (durability == platform::Durability::Deferred) MakeFileDirectory(path);
+    return platform::WriteFileAtomically(path, CXmlDocument::AnsiToUtf8(text), nullptr, durability);
 }
 
 } // namespace nook

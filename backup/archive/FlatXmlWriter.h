@@ -43,8 +43,8 @@ class CFlatXmlWriter {
 };
 
 // Replaces the file with `text` (from Finish) as CXmlDocument::SaveFile does: converted
-// to UTF-8 whole, atomically, on the disk before it returns; or, deferred, as
-// WriteXmlFileDeferred writes a document.
+// to UTF-8 whole, atomically, on the disk before it returns; or, deferred, flushed by
+// platform::FlushDeferredWrites with the pages, its folder created when needed.
 bool SaveFlatXml(const std::string& path, std::string_view text,
                  platform::Durability durability = platform::Durability::Immediate);
 

@@ -60,34 +60,4 @@ TwitterEntry ReadTwitterElement(const CXmlDocument& doc) {
     return twitter;
 }
 
-void WriteBlogElement(CXmlDocument& doc, const BlogEntry& blog) {
-    doc.AddChildElement("Blog");
-    doc.SetChildAttribute("blog_id", blog.id);
-    doc.SetChildAttribute("blog_class", blog.blogClass);
-    doc.SetChildAttribute("character", blog.character);
-    doc.SetChildAttribute("mood", blog.mood);
-    doc.SetChildAttribute("weather", blog.weather);
-    doc.SetChildAttribute("title", blog.title);
-    doc.SetChildAttribute("content", blog.content);
-    doc.SetChildAttribute("create_time", blog.createTime);
-    doc.SetChildAttribute("update_time", blog.updateTime);
-    doc.SetChildAttribute("comment_count", blog.commentCount);
-    doc.SetChildAttribute("read_count", blog.readCount);
-    doc.SetChildAttribute("is_memory", blog.isMemory ? 1 : 0);
-    doc.SetChildAttribute("is_editor_choice", blog.isEditorChoice ? 1 : 0);
-}
-
-void WriteCommentElement(CXmlDocument& doc, const CommentEntry& comment) {
-    doc.AddChildElement("Comment");
-    doc.SetChildAttribute("comment_id", comment.id);
-    doc.SetChildAttribute("blog_id", comment.blogId);
-    doc.SetChildAttribute("guest_name", comment.guestName);
-    doc.SetChildAttribute("user_name", comment.userName);
-    doc.SetChildAttribute("photo_name", comment.photoName);
-    doc.SetChildAttribute("comment_content", comment.content);
-    doc.SetChildAttribute("comment_datetime", comment.time);
-    doc.SetChildAttribute("reply_content", comment.replyContent);
-    doc.SetChildAttribute("reply_datetime", comment.replyTime);
-}
-
 } // namespace nook

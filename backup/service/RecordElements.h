@@ -1,7 +1,7 @@
 // The service's records as XML elements: a "Blog", "Comment" or "Twitter" element with
-// the service's own attribute names, read from (or written as) the child element of a
+// the service's own attribute names, read from the child element of a
 // document's main element. The list answer is read this way, and the archive keeps the
-// records it receives in the same form.
+// records it receives in the same form (archive/DiaryRecord).
 #pragma once
 
 #include "service/BackupRecords.h"
@@ -13,9 +13,5 @@ namespace nook {
 BlogEntry ReadBlogElement(const CXmlDocument& doc);
 CommentEntry ReadCommentElement(const CXmlDocument& doc);
 TwitterEntry ReadTwitterElement(const CXmlDocument& doc);
-
-// Appends the record as a child of the main element.
-void WriteBlogElement(CXmlDocument& doc, const BlogEntry& blog);
-void WriteCommentElement(CXmlDocument& doc, const CommentEntry& comment);
 
 } // namespace nook

@@ -1,5 +1,6 @@
 #include "archive/DiaryRecord.h"
 
+#include "tests/backup/IndexFilesByDocument.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,68 @@ TEST(DiaryRecord, KeepsEveryFieldThroughItsFile) {
         EXPECT_EQ(first.replyContent, text);
         EXPECT_EQ(first.replyTime, "2008-05-03 11:00:00");
         EXPECT_EQ(loaded.comments[1].id, 99); // the order received, not the id order
+    }
+}
+
+// The records the archive wrote through the XML document class before: the same bytes,
+// whatever a diary holds, with or without its diary or comments.
+TEST(DiaryRecord, FileHasTheBytesTheDocumentClassWrites) {
+    using nook::test::ReferenceElement;
+    const std::string dir = nook::test::ScratchDir();
+    const char* texts[] = {"", "<p class=\"x\">a &amp; b</p>\r\n", "\xd5\x5c\xdf\x5c \\ \xb1\xa6 'q' <t> &#38;"};
+    for (const char* text : texts) {
+        DiaryRecord full;
+        full.hasBlog = true;
+        full.blog.id = 7;
+        full.blog.blogClass = -2;
+        full.blog.mood = 3;
+        full.blog.weather = 4;
+        full.blog.title = text;
+        full.blog.content = text;
+        full.blog.createTime = "2008-05-03 09:07:02";
+        full.blog.isEditorChoice = true;
+        CommentEntry comment = Comment(101, text);
+        comment.guestName = text;
+        comment.replyContent = text;
+        full.comments = {comment, Comment(99, "second")};
+        DiaryRecord commentsOnly;
+        commentsOnly.comments = full.comments;
+        const DiaryRecord empty;
+        for (const DiaryRecord* record : std::initializer_list<const DiaryRecord*>{&full, &commentsOnly, &empty}) {
+            std::vector<ReferenceElement> children;
+            if (record->hasBlog) {
+                const nook::BlogEntry& b = record->blog;
+                children.push_back({"Blog",
+                                    {{"blog_id", std::to_string(b.id)},
+                                     {"blog_class", std::to_string(b.blogClass)},
+                                     {"character", std::to_string(b.character)},
+                                     {"mood", std::to_string(b.mood)},
+                                     {"weather", std::to_string(b.weather)},
+                                     {"title", b.title},
+                                     {"content", b.content},
+                                     {"create_time", b.createTime},
+                                     {"update_time", b.updateTime},
+                                     {"comment_count", std::to_string(b.commentCount)},
+                                     {"read_count", std::to_string(b.readCount)},
+                                     {"is_memory", b.isMemory ? "1" : "0"},
+                                     {"is_editor_choice", b.isEditorChoice ? "1" : "0"}}});
+            }
+            for (const CommentEntry& c : record->comments)
+                children.push_back({"Comment",
+                                    {{"comment_id", std::to_string(c.id)},
+                                     {"blog_id", std::to_string(c.blogId)},
+                                     {"guest_name", c.guestName},
+                                     {"user_name", c.userName},
+                                     {"photo_name", c.photoName},
+                                     {"comment_content", c.content},
+                                     {"comment_datetime", c.time},
+                                     {"reply_content", c.replyContent},
+                                     {"reply_datetime", c.replyTime}}});
+            ASSERT_TRUE(nook::test::SaveByDocument(dir + "reference.xml", {"Diary", {}}, children));
+            ASSERT_TRUE(nook::SaveDiaryRecord(dir + "Records\\7.xml", *record));
+            EXPECT_EQ(nook::test::ReadAll(dir + "Records\\7.xml"), nook::test::ReadAll(dir + "reference.xml"))
+                << text << " " << record->comments.size();
+        }
     }
 }
 
