@@ -6,7 +6,7 @@
 // ASCII, the bulk of markup and paths, skip iconv. Text with anything iconv cannot take
 // goes the way through UTF-16 instead, whose substitutes are the rule. The one-step
 // functions themselves go by table (TableConversion.cpp); these are what the tables must
-// give, and take over where the tables have no answer.
+// give, and take over where the tables have no answer; so is AnsiToUtf16's.
 #include "platform/CodePage.h"
 
 #include "platform/posix/IconvCodePage.h"
@@ -73,7 +73,7 @@ constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 
 bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
-std::u16string AnsiToUtf16(std::string_view text) { return ToUtf16("CP936", text, kUtf16Replacement); }
+std::u16string IconvAnsiToUtf16(std::string_view text) { return ToUtf16("CP936", text, kUtf16Replacement); }
 std::u16string Utf8ToUtf16(std::string_view text) { return ToUtf16("UTF-8", text, kUtf16Replacement); }
 
 std::string Utf16ToAnsi(std::u16string_view text, bool* lost) {
@@ -93,7 +93,7 @@ std::string IconvUtf8ToAnsi(std::string_view text, bool* lost) {
 
 std::string IconvAnsiToUtf8(std::string_view text) {
     std::string out;
-    return ConvertDirect("UTF-8", "CP936", text, true, out) ? out : Utf16ToUtf8(AnsiToUtf16(text));
+    return ConvertDirect("UTF-8", "CP936", text, true, out) ? out : Utf16ToUtf8(IconvAnsiToUtf16(text));
 }
 
 } // namespace platform

@@ -1,4 +1,5 @@
-// The one-step conversions between UTF-8 and code page 936 by table: runs of ASCII are
+// The one-step conversions between UTF-8 and code page 936, and code page 936 to UTF-16,
+// by table: runs of ASCII are
 // copied, every other character is looked up. Each table entry is iconv's answer for its
 // character alone, and both iconv conversions go character by character without state,
 // so text the tables convert whole comes out as iconv would convert it.
@@ -76,6 +77,14 @@ std::string Convert(std::string_view text, size_t expected, ConvertOne convertOn
     return out;
 }
 
+// The one UTF-16 unit of a table entry (entries are below U+10000).
+char16_t Utf16Of(const Utf8Char& utf8) {
+    const auto byte = [&](int i) { return static_cast<char16_t>(static_cast<unsigned char>(utf8.bytes[i])); };
+    if (utf8.length == 1) return byte(0);
+    if (utf8.length == 2) return static_cast<char16_t>((byte(0) & 0x1F) << 6 | (byte(1) & 0x3F));
+    return static_cast<char16_t>((byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F));
+}
+
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // The code point of the shortest two- or three-byte UTF-8 sequence at `in`, with its
@@ -133,6 +142,29 @@ std::string AnsiToUtf8(std::string_view text) {
         return 0;
     };
     return Convert(text, text.size() + text.size() / 2, convertOne, IconvAnsiToUtf8);
+}
+
+std::u16string AnsiToUtf16(std::string_view text) {
+    const CodePageTables& tables = CodePageTables::Get();
+    std::u16string out;
+    out.reserve(text.size());
+    const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = begin + text.size();
+    for (const unsigned char* in = begin; in < end;) {
+        if (*in < 0x80) {
+            out += static_cast<char16_t>(*in++);
+            continue;
+        }
+        const size_t left = static_cast<size_t>(end - in);
+        const Utf8Char& utf8 = tables.Utf8Of(in[0], left >= 2 ? in[1] : 0);
+        if (utf8.taken == 0 || utf8.taken > left) {
+            out += IconvAnsiToUtf16(text.substr(static_cast<size_t>(in - begin)));
+            break;
+        }
+        out += Utf16Of(utf8);
+        in += utf8.taken;
+    }
+    return out;
 }
 
 } // namespace platform

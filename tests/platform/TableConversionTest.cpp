@@ -1,5 +1,5 @@
-// The one-step conversions go by table; iconv's own one-step conversions, what they gave
-// before, are the rule they must follow byte for byte, with the same `lost`.
+// The one-step conversions and code page 936 to UTF-16 go by table; iconv's own
+// conversions, what they gave before, are the rule they must follow byte for byte, with the same `lost`.
 #include "platform/CodePage.h"
 #include "platform/posix/IconvCodePage.h"
 
@@ -27,6 +27,7 @@ void ExpectUtf8AsIconv(const std::string& utf8) {
 
 void ExpectAnsiAsIconv(const std::string& ansi) {
     EXPECT_EQ(platform::AnsiToUtf8(ansi), platform::IconvAnsiToUtf8(ansi)) << testing::PrintToString(ansi);
+    EXPECT_TRUE(platform::AnsiToUtf16(ansi) == platform::IconvAnsiToUtf16(ansi)) << testing::PrintToString(ansi);
 }
 
 // UTF-8 of a code point from 0x80 to 0xFFFF.
