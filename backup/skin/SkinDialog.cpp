@@ -145,7 +145,9 @@ LRESULT CSkinDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCPAINT:
     case WM_NCACTIVATE: {
         LRESULT result = CDialog::WindowProc(msg, wParam, lParam);
-        if (Hwnd() && IsWindow(Hwnd())) {
+        // A hidden window's frame is drawn when it shows again; a closing dialog's tree
+        // sends a notification for each of thousands of items it lets go.
+        if (Hwnd() && IsWindow(Hwnd()) && IsWindowVisible(Hwnd())) {
             CWindowDC dc(Hwnd(), CWindowDC::Area::Window);
             DrawFrame(dc.Get());
         }
