@@ -4,6 +4,7 @@
 #include "platform/win32/WideText.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <unordered_map>
@@ -19,6 +20,23 @@ const int kImageIcons[] = {IDI_TREE_DIARY_ROOT, IDI_TREE_DIARY_ROOT_OPEN, IDI_TR
 constexpr int kImageSize = 16;
 constexpr int kInitialImages = 8;
 constexpr int kImageGrowth = 1;
+
+// Holds the tree's drawing for a batch of changes, then has it drawn once: under Wine a
+// change to a drawn tree costs a round of the window system each, seconds for a large
+// archive.
+class CRedrawPause {
+  public:
+    explicit CRedrawPause(HWND tree) : tree_(tree) { SendMessageW(tree_, WM_SETREDRAW, FALSE, 0); }
+    ~CRedrawPause() {
+        SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(tree_, nullptr, TRUE);
+    }
+    CRedrawPause(const CRedrawPause&) = delete;
+    CRedrawPause& operator=(const CRedrawPause&) = delete;
+
+  private:
+    HWND tree_;
+};
 
 } // namespace
 
@@ -56,8 +74,9 @@ HTREEITEM CArchiveTreeView::Insert(HTREEITEM parent, HTREEITEM after, const Arch
     insert.item.iImage = item.image;
     insert.item.iSelectedImage = item.selectedImage;
     HTREEITEM inserted = TreeView_InsertItem(tree_, &insert);
-    if (inserted)
-        for (const ArchiveTreeItem& child : item.children) Insert(inserted, TVI_LAST, child);
+    if (!inserted || item.children.empty()) return inserted;
+    for (const ArchiveTreeItem& child : item.children) Insert(inserted, TVI_LAST, child);
+    TreeView_Expand(tree_, inserted, TVE_EXPAND);
     return inserted;
 }
 
@@ -76,10 +95,9 @@ void CArchiveTreeView::Update(HTREEITEM existing, const ArchiveTreeItem& item) {
 
 void CArchiveTreeView::Fill(const std::vector<ArchiveTreeItem>& roots) {
     if (!tree_) return;
-    SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
+    const CRedrawPause pause(tree_);
     Merge(TVI_ROOT, roots);
-    SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(tree_, nullptr, TRUE);
+    shown_ = roots;
 }
 
 void CArchiveTreeView::Merge(HTREEITEM parent, const std::vector<ArchiveTreeItem>& items) {
@@ -118,7 +136,6 @@ void CArchiveTreeView::Merge(HTREEITEM parent, const std::vector<ArchiveTreeItem
             previous = kept;
         } else {
             previous = Insert(parent, previous, item);
-            ExpandAll(previous);
         }
     }
     for (; next < existing.size(); ++next) TreeView_DeleteItem(tree_, existing[next]);
@@ -145,11 +162,26 @@ std::string CArchiveTreeView::ItemKey(int32_t value, const std::string& text) {
     return value != 0 ? std::to_string(value) : "0:" + text;
 }
 
-void CArchiveTreeView::ExpandAll(HTREEITEM item) {
-    if (!item) return;
-    HTREEITEM child = TreeView_GetChild(tree_, item);
-    if (!child) return;
-    for (; child; child = TreeView_GetNextSibling(tree_, child)) ExpandAll(child);
+void CArchiveTreeView::ExpandAll(int rootIndex) {
+    HTREEITEM root = Root(rootIndex);
+    if (!root || rootIndex < 0 || static_cast<size_t>(rootIndex) >= shown_.size()) return;
+    const CRedrawPause pause(tree_);
+    ExpandBranch(root, shown_[rootIndex]);
+}
+
+void CArchiveTreeView::ExpandBranch(HTREEITEM item, const ArchiveTreeItem& shown) {
+    if (shown.children.empty()) return;
+    // Only the items with children are visited: asking the tree about each of thousands
+    // of diaries costs Wine seconds.
+    const bool branches = std::any_of(shown.children.begin(), shown.children.end(),
+                                      [](const ArchiveTreeItem& child) { return !child.children.empty(); });
+    if (branches) {
+        HTREEITEM child = TreeView_GetChild(tree_, item);
+        for (auto sub = shown.children.begin(); child && sub != shown.children.end(); ++sub) {
+            ExpandBranch(child, *sub);
+            child = TreeView_GetNextSibling(tree_, child);
+        }
+    }
     TreeView_Expand(tree_, item, TVE_EXPAND);
 }
 

@@ -30,8 +30,9 @@ public:
     // them all took seconds. New items are expanded where they have children; the others
     // keep their state, and the selection stays unless its item went.
     void Fill(const std::vector<ArchiveTreeItem>& roots);
-    // Expands the item's descendants that have children, then the item.
-    void ExpandAll(HTREEITEM item);
+    // Expands the descendants of the root at `index` that have children, then the root;
+    // drawn once.
+    void ExpandAll(int rootIndex);
 
     // The root at `index` (0 the diaries, 1 the mini-diaries), or null.
     HTREEITEM Root(int index) const;
@@ -48,12 +49,15 @@ private:
     void Merge(HTREEITEM parent, const std::vector<ArchiveTreeItem>& items);
     HTREEITEM Insert(HTREEITEM parent, HTREEITEM after, const ArchiveTreeItem& item);
     void Update(HTREEITEM existing, const ArchiveTreeItem& item);
+    // Expands `item`'s branches and then `item`, `shown` being what it was filled with.
+    void ExpandBranch(HTREEITEM item, const ArchiveTreeItem& shown);
     // The item's text, value and images (no children); false when it cannot be read.
     bool Read(HTREEITEM existing, ArchiveTreeItem& shown) const;
     static std::string ItemKey(int32_t value, const std::string& text);
 
     HWND tree_ = nullptr;
     CImageListHandle images_;
+    std::vector<ArchiveTreeItem> shown_; // the roots of the last Fill
 };
 
 } // namespace nook

@@ -238,7 +238,7 @@ void CArchivistDlg::ApplyOutcome(int kind, const ResponseOutcome& outcome) {
     const bool downloadsStarted = downloading && StartDownloads();
     ShowStatus(true, downloadsStarted ? photoProgress_.Text(GetTickCount64()) : outcome.status);
     SetState(outcome.state);
-    if (outcome.followUp == ResponseFollowUp::ExpandFirstRoot) controls_.Tree().ExpandAll(controls_.Tree().Root(0));
+    if (outcome.followUp == ResponseFollowUp::ExpandFirstRoot) controls_.Tree().ExpandAll(0);
     if (downloading && !downloadsStarted) {
         // No pass thread: no progress will ever come, so the pass ends here.
         OnDownloadProgress(false, 100);
@@ -273,8 +273,8 @@ void CArchivistDlg::OnDownloadProgress(bool stored, int percent) {
     SetState(BackupState::Done);
     ShowStatus(true, PhotoPassEndText(archive_.PendingPhotoCount(), archive_.GonePhotoCount()));
     ShowWindow(controls_.Progress(), SW_HIDE);
-    controls_.Tree().ExpandAll(controls_.Tree().Root(0));
-    controls_.Tree().ExpandAll(controls_.Tree().Root(1));
+    controls_.Tree().ExpandAll(0);
+    controls_.Tree().ExpandAll(1);
     if (unattended_) Quit(AfterPhotoPass(archive_.PendingPhotoCount()).exitCode);
 }
 

@@ -1,6 +1,7 @@
 // The archive tree view follows a new tree by changing only what differs: items that stay
 // keep their handles (and so their state and the selection), new ones are expanded, and
-// the result is item for item what filling an empty tree gives.
+// the result is item for item what filling an empty tree gives. ExpandAll opens one root's
+// branches.
 #include "dialogs/ArchiveTreeView.h"
 
 #include <commctrl.h>
@@ -62,7 +63,7 @@ std::vector<MergeCase> MergeCases() {
 
 void PrintTo(const MergeCase& c, std::ostream* os) { *os << c.name; }
 
-class ArchiveTreeViewMerge : public ::testing::TestWithParam<MergeCase> {
+class ArchiveTreeViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TREEVIEW_CLASSES};
@@ -123,9 +124,15 @@ protected:
         }
     }
 
+    bool Expanded(HTREEITEM item) const {
+        return SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED;
+    }
+
     HWND tree_ = nullptr;
     CArchiveTreeView view_;
 };
+
+class ArchiveTreeViewMerge : public ArchiveTreeViewTest, public ::testing::WithParamInterface<MergeCase> {};
 
 TEST_P(ArchiveTreeViewMerge, ShowsTheNewTreeAndKeepsTheItemsThatStay) {
     const MergeCase& c = GetParam();
@@ -152,6 +159,22 @@ TEST_P(ArchiveTreeViewMerge, ShowsTheNewTreeAndKeepsTheItemsThatStay) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ArchiveTreeViewMerge, ::testing::ValuesIn(MergeCases()),
                          [](const ::testing::TestParamInfo<MergeCase>& info) { return info.param.name; });
+
+// Branches the user folded are opened again under the root asked for, and only there.
+TEST_F(ArchiveTreeViewTest, ExpandAllOpensEveryBranchOfOneRoot) {
+    view_.Fill(MergeCases().front().after);
+    std::map<std::string, HTREEITEM> items;
+    Shown(nullptr, "", items);
+    for (const char* key : {"/diaries/2008/1", "/diaries/2008/3", "/diaries/2008", "/diaries", "/posts"})
+        SendMessageW(tree_, TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(items.at(key)));
+
+    view_.ExpandAll(0);
+    for (const char* key : {"/diaries/2008/1", "/diaries/2008/3", "/diaries/2008", "/diaries"})
+        EXPECT_TRUE(Expanded(items.at(key))) << key;
+    EXPECT_FALSE(Expanded(items.at("/posts")));
+    view_.ExpandAll(1);
+    EXPECT_TRUE(Expanded(items.at("/posts")));
+}
 
 } // namespace
 } // namespace nook::test
