@@ -71,8 +71,6 @@ constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 
 } // namespace
 
-bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-
 std::u16string IconvAnsiToUtf16(std::string_view text) { return ToUtf16("CP936", text, kUtf16Replacement); }
 std::u16string Utf8ToUtf16(std::string_view text) { return ToUtf16("UTF-8", text, kUtf16Replacement); }
 

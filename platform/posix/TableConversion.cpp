@@ -146,24 +146,26 @@ std::string AnsiToUtf8(std::string_view text) {
 
 std::u16string AnsiToUtf16(std::string_view text) {
     const CodePageTables& tables = CodePageTables::Get();
-    std::u16string out;
-    out.reserve(text.size());
+    // Never more units than bytes: each character takes at least one.
+    std::u16string out(text.size(), u'\0');
+    char16_t* to = out.data();
     const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
     const auto* const end = begin + text.size();
     for (const unsigned char* in = begin; in < end;) {
         if (*in < 0x80) {
-            out += static_cast<char16_t>(*in++);
+            *to++ = static_cast<char16_t>(*in++);
             continue;
         }
         const size_t left = static_cast<size_t>(end - in);
         const Utf8Char& utf8 = tables.Utf8Of(in[0], left >= 2 ? in[1] : 0);
         if (utf8.taken == 0 || utf8.taken > left) {
-            out += IconvAnsiToUtf16(text.substr(static_cast<size_t>(in - begin)));
-            break;
+            out.resize(static_cast<size_t>(to - out.data()));
+            return out + IconvAnsiToUtf16(text.substr(static_cast<size_t>(in - begin)));
         }
-        out += Utf16Of(utf8);
+        *to++ = Utf16Of(utf8);
         in += utf8.taken;
     }
+    out.resize(static_cast<size_t>(to - out.data()));
     return out;
 }
 

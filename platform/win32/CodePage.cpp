@@ -31,8 +31,6 @@ std::string FromUtf16(UINT codePage, std::u16string_view text, bool* lost) {
 
 } // namespace
 
-bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByteEx(kTextCodePage, byte) != FALSE; }
-
 std::u16string AnsiToUtf16(std::string_view text) { return ToUtf16(kTextCodePage, text); }
 std::u16string Utf8ToUtf16(std::string_view text) { return ToUtf16(CP_UTF8, text); }
 std::string Utf16ToAnsi(std::u16string_view text, bool* lost) { return FromUtf16(kTextCodePage, text, lost); }

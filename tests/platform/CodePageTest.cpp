@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 // "宝宝日记" in code page 936 and in UTF-8.
@@ -101,6 +105,13 @@ TEST(CodePage, LeadBytesAreThoseOfCodePage936) {
     } cases[] = {{0x00, false}, {0x5C, false}, {0x7F, false}, {0x80, false},
                  {0x81, true},  {0xB1, true},  {0xFE, true},  {0xFF, false}};
     for (const Case& c : cases) EXPECT_EQ(platform::IsLeadByte(c.byte), c.lead) << int(c.byte);
+#ifdef _WIN32
+    // The fixed range is the system's own for the code page.
+    for (unsigned byte = 0; byte < 0x100; ++byte)
+        EXPECT_EQ(platform::IsLeadByte(static_cast<unsigned char>(byte)),
+                  IsDBCSLeadByteEx(platform::kTextCodePage, static_cast<BYTE>(byte)) != FALSE)
+            << byte;
+#endif
 }
 
 } // namespace

@@ -10,8 +10,9 @@ namespace platform {
 
 constexpr unsigned kTextCodePage = 936;
 
-// True for a byte that starts a two-byte character of code page 936.
-bool IsLeadByte(unsigned char byte);
+// True for a byte that starts a two-byte character of code page 936: the code page is
+// fixed, and so is its range; inline, for the loops that step through text byte by byte.
+constexpr bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
 // Invalid input becomes a substitute character; nothing is dropped silently.
 std::u16string AnsiToUtf16(std::string_view text);
