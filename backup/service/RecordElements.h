@@ -1,7 +1,7 @@
 // The service's records as XML elements: a "Blog", "Comment" or "Twitter" element with
-// the service's own attribute names, read from the child element of a
-// document's main element. The list answer is read this way, and the archive keeps the
-// records it receives in the same form (archive/DiaryRecord).
+// the service's own attribute names, read from the child element of a document's main
+// element. The list answer is read this way, and the archive keeps the records it
+// receives in the same form (archive/DiaryRecord).
 #pragma once
 
 #include "service/BackupRecords.h"
