@@ -75,6 +75,8 @@ bool CArchive::PrepareArchiveFolder() {
     // Never made here: a missing folder is a disk not connected, and a folder made in its
     // place would take a backup the user's archive never sees.
     if (!platform::DirectoryExists(root)) return false;
+    if (loadedWithoutFolder_ && platform::DirectoryExists(CArchivePaths(root, userName_).UserFolder()))
+        LoadArchive(userName_);
     if (root != programDir_ && !RefreshTemplateCopy(programDir_ + "Templates\\", root + "Templates\\") && log_)
         log_->WriteLog("CArchive::PrepareArchiveFolder - the templates could not be copied to the archive folder");
     const UserSettings& user = settings_.User();
@@ -98,6 +100,7 @@ bool CArchive::ResetMarks() {
 
 void CArchive::Clear() {
     userName_.clear();
+    loadedWithoutFolder_ = false;
     blogs_.clear();
     twitters_.clear();
     photos_.Clear();
@@ -115,6 +118,7 @@ bool CArchive::LoadArchive(const std::string& userName) {
     }
     const CArchivePaths paths(Root(), userName);
     userName_ = userName;
+    loadedWithoutFolder_ = !platform::DirectoryExists(paths.UserFolder());
     passRecorder_.reset();
     LoadBlogIndex(paths.BlogListPath(), blogs_);
     LoadTwitterIndex(paths.TwitterListPath(), twitters_);
@@ -146,10 +150,12 @@ StoreOutcome CArchive::StoreBackup(BlogListAnswer answer) {
     if (outcome.result != kBackupSuccess) return outcome;
     if (userName != userName_) LoadArchive(userName);
     lastBackup_ = std::move(answer);
-    if (WriteArchive(userName))
+    if (WriteArchive(userName)) {
+        loadedWithoutFolder_ = false; // the folder now holds what is loaded
         AdvanceMarks();
-    else
+    } else {
         outcome.result = kBackupFailed;
+    }
     RebuildArchiveTree();
     outcome.downloadsPending = PendingPhotoCount() > 0;
     return outcome;

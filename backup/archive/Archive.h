@@ -65,7 +65,9 @@ class CArchive {
     // and the marks stay. A folder that exists but holds no folder of the current user
     // while the marks say there is an archive starts a complete backup there: the marks go
     // back to the start. An archive folder away from the program gets the program's
-    // templates, those that are missing or older there.
+    // templates, those that are missing or older there. An archive loaded while its
+    // folder was missing is loaded again once the folder is back, so that nothing is
+    // written over it from empty indexes.
     bool PrepareArchiveFolder();
 
     // Merges a list answer into the archive of the settings' current user. A non-zero
@@ -124,6 +126,9 @@ class CArchive {
     CSettingsStore& settings_;
     ILog* log_;
     std::string userName_; // whose archive is loaded
+    // The user folder was not there when the archive was loaded (a disk not connected):
+    // what is held is not the archive, should the folder come back.
+    bool loadedWithoutFolder_ = false;
     BlogIndex blogs_;
     TwitterIndex twitters_;
     CPhotoList photos_;

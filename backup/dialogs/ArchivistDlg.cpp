@@ -143,6 +143,10 @@ void CArchivistDlg::ApplyLogin(const std::string& userName, const std::string& p
 void CArchivistDlg::LoadArchive(const std::string& userName) {
     // An empty or unusable name keeps the archive as it is: the two roots at first.
     archive_.LoadArchive(userName);
+    FillTree();
+}
+
+void CArchivistDlg::FillTree() {
     fillingTree_ = true;
     controls_.Tree().Fill(archive_.Tree());
     fillingTree_ = false;
@@ -184,6 +188,7 @@ void CArchivistDlg::Refresh() {
 
 void CArchivistDlg::StartSummaryRequest() {
     if (!archive_.PrepareArchiveFolder()) return StopForMissingArchive(kSummaryRequest);
+    FillTree(); // the archive is read again when its folder came back
     SetServiceHost(settings_.Client().serviceHost);
     if (!GetBlogSummary(CurrentRequest())) ApplyOutcome(kSummaryRequest, RequestNotStarted(kSummaryRequest));
 }
@@ -225,9 +230,7 @@ void CArchivistDlg::OnNookBackupResponse(int kind, int result) {
         outcome.status = kFullBackupNeededText;
     if (kind == kListRequest) {
         // The transfer thread has rebuilt the tree's data; the view follows here.
-        fillingTree_ = true;
-        controls_.Tree().Fill(archive_.Tree());
-        fillingTree_ = false;
+        FillTree();
     }
     ApplyOutcome(kind, outcome);
 }

@@ -70,6 +70,8 @@ private:
     bool RunLoginDialog(bool fromLoginButton);
     void ApplyLogin(const std::string& userName, const std::string& password, int rememberMe, bool fromLoginButton);
     void LoadArchive(const std::string& userName);
+    // Shows the archive's tree; only what differs from the view changes.
+    void FillTree();
 
     void StartLogin();
     void Refresh();

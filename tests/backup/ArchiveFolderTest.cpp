@@ -125,6 +125,30 @@ TEST(StoreBackupInNamedFolder, MissingFolderWritesNothingAndKeepsTheMarks) {
     EXPECT_EQ(setup.SavedUser().lastBlogId, 6);
 }
 
+// The disk was not connected when the archive was loaded: once it is back, a backup adds
+// to the archive there instead of writing its indexes anew from what it brought alone.
+TEST(StoreBackupInNamedFolder, FolderThatComesBackIsReadBeforeAnythingIsWritten) {
+    ArchiveFolderSetup setup(Named::EmptyFolder, false);
+    ASSERT_TRUE(setup.archive.PrepareArchiveFolder());
+    nook::BlogListAnswer earlier = OneDiary();
+    earlier.blogs.front().id = 5;
+    ASSERT_EQ(setup.archive.StoreBackup(earlier).result, nook::kBackupSuccess);
+    const std::string folder = setup.root.substr(0, setup.root.size() - 1), moved = folder + "-away";
+    ASSERT_TRUE(platform::MoveFileReplacing(folder, moved));
+
+    CArchive later(setup.dir, setup.settings, &setup.log);
+    later.LoadArchive("mimi");
+    EXPECT_FALSE(later.PrepareArchiveFolder());
+    ASSERT_TRUE(platform::MoveFileReplacing(moved, folder));
+    ASSERT_TRUE(later.PrepareArchiveFolder());
+    EXPECT_EQ(later.Blogs().size(), 1u);
+    ASSERT_EQ(later.StoreBackup(OneDiary()).result, nook::kBackupSuccess);
+    EXPECT_EQ(later.Blogs().size(), 2u);
+    CArchive reread(setup.dir, setup.settings, nullptr);
+    reread.LoadArchive("mimi");
+    EXPECT_EQ(reread.Blogs().size(), 2u);
+}
+
 TEST(RefreshTemplateCopy, CopiesWhatIsMissingOrDifferentAndKeepsTheRest) {
     const std::string from = ScratchDir(), to = ScratchDir();
     ASSERT_TRUE(nook::MakeDirectoryPath(from + "images\\mood\\"));
