@@ -111,7 +111,8 @@ class COrchardTheme final : public IStageTheme {
         return SIZE{std::max(1L, static_cast<LONG>(client.cx * kPrintShare)),
                     std::max(1L, static_cast<LONG>(client.cy * kPrintShare))};
     }
-    int Room() const override { return (falling_ ? 0 : 1) + (waiting_ ? 0 : 1); }
+    // Only the waiting print takes a picture: the falling one is the waiting one dropped.
+    int Room() const override { return waiting_ ? 0 : 1; }
     void Take(std::unique_ptr<StagePicture> picture, double) override {
         if (!waiting_) waiting_ = std::move(picture);
     }
