@@ -41,6 +41,9 @@ std::string ParentFolder(std::string_view path) {
 std::string LocalFilePath(std::string_view address, const std::string& folder) {
     const std::string trimmed = Trim(address);
     if (trimmed.empty() || HasScheme(trimmed) || IsNetworkPath(trimmed)) return {};
+    // No file name holds "?"; "\??\UNC\host\share" reaches a network share past the
+    // check above.
+    if (trimmed.find('?') != std::string::npos) return {};
     // "C:name" means the current folder of drive C, whatever that is.
     if (trimmed.size() >= 2 && trimmed[1] == ':' && !IsAbsolutePath(trimmed)) return {};
     return ResolvePath(trimmed, folder);

@@ -47,6 +47,8 @@ const AddressCase kAddressCases[] = {
     {"NetworkPath", "\\\\server\\share\\a.jpg", ""},
     {"NetworkPathWithSlashes", "//server/share/a.jpg", ""},
     {"DeviceNamespace", "\\\\?\\C:\\Photos\\a.jpg", ""},
+    {"ObjectManagerShare", "\\??\\UNC\\server\\share\\a.jpg", ""},
+    {"ObjectManagerShareWithSlashes", "/?" "?/UNC/server/share/a.jpg", ""},
     {"DriveWithoutSeparator", "C:a.jpg", ""},
     {"Blank", "  \r\n", ""},
 };
