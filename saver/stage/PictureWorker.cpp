@@ -41,6 +41,9 @@ void CPictureWorker::Run() {
     CComApartment com;
     CPictureDecoder decoder;
     AlbumContent album = ChooseAlbumContent(sources_);
+    // The search may take a while on a large archive; a stage that closed meanwhile
+    // waits for no decoding.
+    if (stopping_) return;
 
     auto chosen = std::make_unique<StageAlbum>();
     chosen->music = album.music;
