@@ -80,21 +80,24 @@ bool CArchive::PrepareArchiveFolder() {
     if (root != programDir_ && !RefreshTemplateCopy(programDir_ + "Templates\\", root + "Templates\\") && log_)
         log_->WriteLog("CArchive::PrepareArchiveFolder - the templates could not be copied to the archive folder");
     const UserSettings& user = settings_.User();
-    const bool marksSet = user.lastBlogId != 0 || user.lastCommentId != 0 || user.lastTwitterId != 0 ||
-                          user.lastBackupTime != kFirstBackupTime;
+    if (!IsUsableUserName(user.userName)) return true;
+    const CArchivePaths paths(root, user.userName);
     // A folder chosen anew, or emptied: only a complete backup fills it.
-    if (marksSet && IsUsableUserName(user.userName) &&
-        !platform::DirectoryExists(CArchivePaths(root, user.userName).UserFolder()))
-        ResetMarks();
+    if (!platform::DirectoryExists(paths.UserFolder())) {
+        if (user.marks != BackupMarks{}) SetMarks(BackupMarks{});
+        return true;
+    }
+    // The user file's marks are those of whichever folder was backed up last; a folder
+    // taken up again asks for everything since its own.
+    ArchiveState stored;
+    if (LoadArchiveState(paths.ArchiveStatePath(), stored) && !stored.fullBackupPending && stored.marks &&
+        *stored.marks != user.marks)
+        SetMarks(*stored.marks);
     return true;
 }
 
-bool CArchive::ResetMarks() {
-    UserSettings& user = settings_.User();
-    user.lastBlogId = 0;
-    user.lastCommentId = 0;
-    user.lastTwitterId = 0;
-    user.lastBackupTime = kFirstBackupTime;
+bool CArchive::SetMarks(const BackupMarks& marks) {
+    settings_.User().marks = marks;
     return settings_.SaveSettings();
 }
 
@@ -133,7 +136,7 @@ bool CArchive::LoadArchive(const std::string& userName) {
 
 void CArchive::SetUpFullBackup(const std::string& userName) {
     // Only the user's own marks can be set back; the state is recorded once they are.
-    if (settings_.User().userName != userName || !ResetMarks()) return;
+    if (settings_.User().userName != userName || !SetMarks(BackupMarks{})) return;
     state_.fullBackupPending = true;
     state_.pageVersion = kPageVersion;
     SaveArchiveState(CArchivePaths(Root(), userName).ArchiveStatePath(), state_);
@@ -150,9 +153,10 @@ StoreOutcome CArchive::StoreBackup(BlogListAnswer answer) {
     if (outcome.result != kBackupSuccess) return outcome;
     if (userName != userName_) LoadArchive(userName);
     lastBackup_ = std::move(answer);
-    if (WriteArchive(userName)) {
+    const BackupMarks reached = MarksReached();
+    if (WriteArchive(userName, reached)) {
         loadedWithoutFolder_ = false; // the folder now holds what is loaded
-        AdvanceMarks();
+        SetMarks(reached);
     } else {
         outcome.result = kBackupFailed;
     }
@@ -161,7 +165,7 @@ StoreOutcome CArchive::StoreBackup(BlogListAnswer answer) {
     return outcome;
 }
 
-bool CArchive::WriteArchive(const std::string& userName) {
+bool CArchive::WriteArchive(const std::string& userName, const BackupMarks& reached) {
     const CArchivePaths paths(Root(), userName);
     const IndexChanges indexChanges = IndexChangesOf(paths, lastBackup_, blogs_, twitters_);
     CImageLocaliser localiser(photos_);
@@ -179,6 +183,7 @@ bool CArchive::WriteArchive(const std::string& userName) {
     allWritten = WriteIndexPages(renderer, paths, indexChanges) && allWritten;
     ArchiveState stored = state_;
     stored.fullBackupPending = false;
+    stored.marks = reached;
     return Commit(paths, allWritten, stored);
 }
 
@@ -295,14 +300,14 @@ IPhotoPassSink& CArchive::BeginPhotoPass(const std::vector<DownloadItem>& items)
     return *passRecorder_;
 }
 
-void CArchive::AdvanceMarks() {
-    UserSettings& user = settings_.User();
+BackupMarks CArchive::MarksReached() const {
+    BackupMarks marks = settings_.User().marks;
     // The last record of each list, not the largest id, is the mark the service expects.
-    if (!lastBackup_.blogs.empty()) user.lastBlogId = lastBackup_.blogs.back().id;
-    if (!lastBackup_.comments.empty()) user.lastCommentId = lastBackup_.comments.back().id;
-    if (!lastBackup_.twitters.empty()) user.lastTwitterId = lastBackup_.twitters.back().id;
-    user.lastBackupTime = LocalTimeStamp(std::time(nullptr));
-    settings_.SaveSettings();
+    if (!lastBackup_.blogs.empty()) marks.lastBlogId = lastBackup_.blogs.back().id;
+    if (!lastBackup_.comments.empty()) marks.lastCommentId = lastBackup_.comments.back().id;
+    if (!lastBackup_.twitters.empty()) marks.lastTwitterId = lastBackup_.twitters.back().id;
+    marks.lastBackupTime = LocalTimeStamp(std::time(nullptr));
+    return marks;
 }
 
 void CArchive::RebuildArchiveTree() {

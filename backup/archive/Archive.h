@@ -10,9 +10,9 @@
 // from its record, and the page of every month whose posts changed; then the pages whose
 // neighbour links these changed and the books of the years they touched (see
 // DependentPages.h). It writes records, pages, books, index files and the photo list
-// first and saves the new high-water marks only when all of them are on the disk, so a
-// crash or a failed write in between means the next backup fetches those items again
-// instead of skipping them for ever.
+// first and saves the new high-water marks (in the archive's state and the user file)
+// only when all of them are on the disk, so a crash or a failed write in between means
+// the next backup fetches those items again instead of skipping them for ever.
 #pragma once
 
 #include "archive/ArchiveIndex.h"
@@ -64,7 +64,9 @@ class CArchive {
     // missing (a disk not connected, a drive letter changed): nothing may be written then,
     // and the marks stay. A folder that exists but holds no folder of the current user
     // while the marks say there is an archive starts a complete backup there: the marks go
-    // back to the start. An archive folder away from the program gets the program's
+    // back to the start. A folder that holds it takes up the marks its last backup
+    // reached, which differ from the user file's when another folder was backed up in
+    // between. An archive folder away from the program gets the program's
     // templates, those that are missing or older there. An archive loaded while its
     // folder was missing is loaded again once the folder is back, so that nothing is
     // written over it from empty indexes.
@@ -106,9 +108,11 @@ class CArchive {
   private:
     void Clear();
     void SetUpFullBackup(const std::string& userName);
-    // Sets the settings' marks back to the start and saves them.
-    bool ResetMarks();
-    bool WriteArchive(const std::string& userName);
+    // Sets the settings' marks and saves them.
+    bool SetMarks(const BackupMarks& marks);
+    // The marks once the last backup is stored: they also go into the archive's state.
+    BackupMarks MarksReached() const;
+    bool WriteArchive(const std::string& userName, const BackupMarks& reached);
     bool WriteDiaries(CPageRenderer& renderer, const CArchivePaths& paths);
     // Merges the answer's posts into the index, writes it and the pages of the months
     // whose posts changed.
@@ -119,7 +123,6 @@ class CArchive {
     // Saves the photo list and puts everything written on the disk; only then records
     // `next` as the archive's state. False when anything failed.
     bool Commit(const CArchivePaths& paths, bool allWritten, const ArchiveState& next);
-    void AdvanceMarks();
     void RebuildArchiveTree();
 
     std::string programDir_;

@@ -1,11 +1,14 @@
 // What the archive records about itself in "Archive.xml" in the user folder: the
-// layout version its pages were rendered with, and whether a one-time full backup is
+// layout version its pages were rendered with, whether a one-time full backup is
 // under way because the archive was written by a version that kept no diary records
-// and no photo list. An archive without this file but with index files is such an
-// archive.
+// and no photo list, and the marks of the last backup stored in it. An archive without
+// this file but with index files is such an archive.
 #pragma once
 
+#include "app/settings/Settings.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace nook {
@@ -18,6 +21,9 @@ inline constexpr int32_t kPageVersion = 4;
 struct ArchiveState {
     int32_t pageVersion = kPageVersion;
     bool fullBackupPending = false;
+    // The marks the user file holds belong to whichever folder was backed up last; these
+    // are the ones this archive reached. Archives of earlier versions have none.
+    std::optional<BackupMarks> marks;
 };
 
 // False, with `state` at its defaults, when the file is missing or holds no state.

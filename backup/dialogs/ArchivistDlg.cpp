@@ -160,10 +160,10 @@ BackupRequest CArchivistDlg::CurrentRequest() const {
     BackupRequest request;
     request.userName = user.userName;
     request.passwordDigest = user.passwordDigest;
-    request.lastBlogId = user.lastBlogId;
-    request.lastCommentId = user.lastCommentId;
-    request.lastTwitterId = user.lastTwitterId;
-    request.lastBackupTime = user.lastBackupTime;
+    request.lastBlogId = user.marks.lastBlogId;
+    request.lastCommentId = user.marks.lastCommentId;
+    request.lastTwitterId = user.marks.lastTwitterId;
+    request.lastBackupTime = user.marks.lastBackupTime;
     return request;
 }
 

@@ -55,37 +55,57 @@ struct ArchiveFolderSetup {
     CArchive archive{dir, settings, &log};
 };
 
+// What the user file's marks are after the folder is prepared.
+enum class Marks { Kept, BackToStart, TheArchives };
+
+// Archive.xml of the user folder in the archive folder.
+const char kStateWithMarks[] = "<Archive PageVersion=\"4\" FullBackupPending=\"0\" LastBlogID=\"3\" "
+                               "LastCommentID=\"50\" LastTwitterID=\"10\" LastBackupTime=\"2007-06-01 00:00:00\"/>";
+const char kStateWithoutMarks[] = "<Archive PageVersion=\"4\" FullBackupPending=\"0\"/>";
+
 struct PrepareCase {
     const char* name;
     Named named;
     bool userFolderBesideProgram;
+    const char* archiveState; // null: none
     bool ready;
-    bool marksBackToStart;
+    Marks marks;
 };
 
 void PrintTo(const PrepareCase& c, std::ostream* os) { *os << c.name; }
 
 const PrepareCase kPrepareCases[] = {
-    {"BesideTheProgram", Named::Nothing, true, true, false},
-    {"BesideTheProgramWithTheUserFolderGone", Named::Nothing, false, true, true},
-    {"NamedFolderMissing", Named::MissingFolder, true, false, false},
-    {"NamedFolderEmpty", Named::EmptyFolder, true, true, true},
-    {"NamedFolderHoldingTheArchive", Named::FolderWithTheArchive, false, true, false},
+    {"BesideTheProgram", Named::Nothing, true, nullptr, true, Marks::Kept},
+    {"BesideTheProgramWithTheUserFolderGone", Named::Nothing, false, nullptr, true, Marks::BackToStart},
+    {"NamedFolderMissing", Named::MissingFolder, true, nullptr, false, Marks::Kept},
+    {"NamedFolderEmpty", Named::EmptyFolder, true, nullptr, true, Marks::BackToStart},
+    {"NamedFolderHoldingTheArchive", Named::FolderWithTheArchive, false, nullptr, true, Marks::Kept},
+    {"NamedFolderHoldingAnArchiveOfEarlierVersion", Named::FolderWithTheArchive, false, kStateWithoutMarks, true,
+     Marks::Kept},
+    // Another folder was backed up since this one: what came meanwhile is asked for again.
+    {"NamedFolderHoldingAnArchiveWithItsOwnMarks", Named::FolderWithTheArchive, false, kStateWithMarks, true,
+     Marks::TheArchives},
 };
 
 class PrepareArchiveFolder : public ::testing::TestWithParam<PrepareCase> {};
 
-TEST_P(PrepareArchiveFolder, KeepsOrResetsTheMarksAndNeverMakesTheFolder) {
+TEST_P(PrepareArchiveFolder, SetsTheMarksForTheFolderAndNeverMakesIt) {
     const PrepareCase& c = GetParam();
     ArchiveFolderSetup setup(c.named, c.userFolderBesideProgram);
+    if (c.archiveState) {
+        ASSERT_TRUE(platform::WriteFileAtomically(setup.root + "mimi\\Archive.xml", c.archiveState));
+    }
     EXPECT_EQ(setup.archive.Root(), setup.root);
     EXPECT_EQ(setup.archive.PrepareArchiveFolder(), c.ready);
     EXPECT_EQ(platform::DirectoryExists(setup.root), c.named != Named::MissingFolder);
-    const nook::UserSettings saved = setup.SavedUser();
-    EXPECT_EQ(saved.lastBlogId, c.marksBackToStart ? 0 : 6);
-    EXPECT_EQ(saved.lastCommentId, c.marksBackToStart ? 0 : 100);
-    EXPECT_EQ(saved.lastTwitterId, c.marksBackToStart ? 0 : 29);
-    EXPECT_EQ(saved.lastBackupTime, c.marksBackToStart ? nook::kFirstBackupTime : "2008-01-01 00:00:00");
+    nook::BackupMarks expected;
+    if (c.marks == Marks::Kept) expected = {6, 100, 29, "2008-01-01 00:00:00"};
+    if (c.marks == Marks::TheArchives) expected = {3, 50, 10, "2007-06-01 00:00:00"};
+    const nook::BackupMarks saved = setup.SavedUser().marks;
+    EXPECT_EQ(saved.lastBlogId, expected.lastBlogId);
+    EXPECT_EQ(saved.lastCommentId, expected.lastCommentId);
+    EXPECT_EQ(saved.lastTwitterId, expected.lastTwitterId);
+    EXPECT_EQ(saved.lastBackupTime, expected.lastBackupTime);
     // A folder away from the program gets the templates its pages link to.
     if (c.ready && setup.root != setup.dir) {
         EXPECT_EQ(ReadAll(setup.root + "Templates\\BlogView.html"), ReadAll(setup.dir + "Templates\\BlogView.html"));
@@ -114,7 +134,7 @@ TEST(StoreBackupInNamedFolder, WritesTheArchiveThereAndNothingBesideTheProgram) 
     EXPECT_TRUE(platform::FileExists(setup.root + "mimi\\BlogList.xml"));
     EXPECT_TRUE(platform::FileExists(setup.root + "mimi\\2008\\5\\7.html"));
     EXPECT_FALSE(platform::DirectoryExists(setup.dir + "mimi\\"));
-    EXPECT_EQ(setup.SavedUser().lastBlogId, 7);
+    EXPECT_EQ(setup.SavedUser().marks.lastBlogId, 7);
 }
 
 TEST(StoreBackupInNamedFolder, MissingFolderWritesNothingAndKeepsTheMarks) {
@@ -122,7 +142,7 @@ TEST(StoreBackupInNamedFolder, MissingFolderWritesNothingAndKeepsTheMarks) {
     EXPECT_EQ(setup.archive.StoreBackup(OneDiary()).result, nook::kBackupFailed);
     EXPECT_FALSE(platform::DirectoryExists(setup.root));
     EXPECT_FALSE(platform::DirectoryExists(setup.dir + "mimi\\"));
-    EXPECT_EQ(setup.SavedUser().lastBlogId, 6);
+    EXPECT_EQ(setup.SavedUser().marks.lastBlogId, 6);
 }
 
 // The disk was not connected when the archive was loaded: once it is back, a backup adds
@@ -147,6 +167,48 @@ TEST(StoreBackupInNamedFolder, FolderThatComesBackIsReadBeforeAnythingIsWritten)
     CArchive reread(setup.dir, setup.settings, nullptr);
     reread.LoadArchive("mimi");
     EXPECT_EQ(reread.Blogs().size(), 2u);
+}
+
+// One start of the program with config.xml naming `folder`: the archive loaded, the
+// folder prepared and `answer` stored. The diaries the user folder then holds.
+size_t BackUpInto(const std::string& dir, const std::string& folder, nook::BlogListAnswer answer,
+                  int32_t& markAsked) {
+    EXPECT_TRUE(platform::WriteFileAtomically(dir + "config.xml",
+                                              "<Config><LastUser Name=\"mimi\"/><Archive Path=\"" +
+                                                  nook::CXmlDocument::AnsiToUtf8(folder) + "\"/></Config>"));
+    CSettingsStore settings(dir);
+    settings.LoadSettings();
+    CArchive archive(dir, settings, nullptr);
+    archive.LoadArchive("mimi");
+    EXPECT_TRUE(archive.PrepareArchiveFolder());
+    markAsked = settings.User().marks.lastBlogId;
+    EXPECT_EQ(archive.StoreBackup(std::move(answer)).result, nook::kBackupSuccess);
+    return archive.Blogs().size();
+}
+
+// The user file's marks are those of whichever folder was backed up last: a folder taken
+// up again asks for what came while another was used, and so misses nothing.
+TEST(StoreBackupInNamedFolder, FolderTakenUpAgainAsksForWhatCameMeanwhile) {
+    ArchiveFolderSetup setup(Named::EmptyFolder, false);
+    const std::string first = setup.root, second = ScratchDir() + "other\\";
+    ASSERT_TRUE(nook::MakeDirectoryPath(second));
+    auto diaries = [](std::vector<int32_t> ids) {
+        nook::BlogListAnswer answer = OneDiary();
+        answer.blogs.clear();
+        for (int32_t id : ids) {
+            answer.blogs.push_back(OneDiary().blogs.front());
+            answer.blogs.back().id = id;
+        }
+        return answer;
+    };
+    int32_t asked = -1;
+    EXPECT_EQ(BackUpInto(setup.dir, first, diaries({5}), asked), 1u);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(BackUpInto(setup.dir, second, diaries({5, 7}), asked), 2u);
+    EXPECT_EQ(asked, 0); // a folder chosen anew gets everything
+    EXPECT_EQ(BackUpInto(setup.dir, first, diaries({7}), asked), 2u);
+    EXPECT_EQ(asked, 5);
+    EXPECT_EQ(setup.SavedUser().marks.lastBlogId, 7);
 }
 
 TEST(RefreshTemplateCopy, CopiesWhatIsMissingOrDifferentAndKeepsTheRest) {

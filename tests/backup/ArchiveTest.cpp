@@ -112,13 +112,13 @@ TEST(StoreBackup, WritesPagesIndexesAndThenTheMarks) {
 
     // The last record of each list, not the largest id.
     nook::UserSettings saved = setup.SavedUser();
-    EXPECT_EQ(saved.lastBlogId, 8);
-    EXPECT_EQ(saved.lastCommentId, 102);
-    EXPECT_EQ(saved.lastTwitterId, 40);
-    EXPECT_NE(saved.lastBackupTime, "2008-01-01 00:00:00");
+    EXPECT_EQ(saved.marks.lastBlogId, 8);
+    EXPECT_EQ(saved.marks.lastCommentId, 102);
+    EXPECT_EQ(saved.marks.lastTwitterId, 40);
+    EXPECT_NE(saved.marks.lastBackupTime, "2008-01-01 00:00:00");
     int year = 0, month = 0, day = 0;
-    EXPECT_TRUE(nook::ParseDate(saved.lastBackupTime, year, month, day));
-    EXPECT_EQ(saved.lastBackupTime.size(), 19u);
+    EXPECT_TRUE(nook::ParseDate(saved.marks.lastBackupTime, year, month, day));
+    EXPECT_EQ(saved.marks.lastBackupTime.size(), 19u);
 
     EXPECT_EQ(setup.archive.LastBackup().blogs.size(), 3u);
     EXPECT_EQ(setup.archive.Blogs().size(), 3u);
@@ -149,9 +149,9 @@ TEST(StoreBackup, SecondBackupMergesIntoTheIndexes) {
               "month:<2008-06-01 08:00:00:\xc1\xf9\xd4\xc2\xc1\xcb><2008-06-20 10:00:00:later>\r\n");
 
     nook::UserSettings saved = setup.SavedUser();
-    EXPECT_EQ(saved.lastBlogId, 9);
-    EXPECT_EQ(saved.lastCommentId, 102); // no comments this time: kept
-    EXPECT_EQ(saved.lastTwitterId, 41);
+    EXPECT_EQ(saved.marks.lastBlogId, 9);
+    EXPECT_EQ(saved.marks.lastCommentId, 102); // no comments this time: kept
+    EXPECT_EQ(saved.marks.lastTwitterId, 41);
 }
 
 TEST(StoreBackup, NoPostsLeavesTheMiniDiaryFilesAlone) {
@@ -165,7 +165,7 @@ TEST(StoreBackup, NoPostsLeavesTheMiniDiaryFilesAlone) {
     EXPECT_EQ(ReadAll(setup.UserPath("2008\\5\\TwitterList.html")), "hand-made");
     EXPECT_EQ(ReadAll(setup.UserPath("TwitterList.xml")), twitterList);
     EXPECT_NE(ReadAll(setup.UserPath("BlogList.xml")), blogList);
-    EXPECT_EQ(setup.SavedUser().lastTwitterId, 40);
+    EXPECT_EQ(setup.SavedUser().marks.lastTwitterId, 40);
 }
 
 TEST(StoreBackup, FailedAnswerChangesNothing) {
@@ -179,7 +179,7 @@ TEST(StoreBackup, FailedAnswerChangesNothing) {
         EXPECT_FALSE(outcome.downloadsPending);
         EXPECT_FALSE(platform::DirectoryExists(setup.dir + "mimi"));
         EXPECT_EQ(ReadAll(setup.dir + "mimi.xml"), userFile);
-        EXPECT_EQ(setup.settings.User().lastBlogId, 6);
+        EXPECT_EQ(setup.settings.User().marks.lastBlogId, 6);
         EXPECT_TRUE(setup.archive.Blogs().empty());
         EXPECT_TRUE(setup.archive.LastBackup().blogs.empty());
     }
@@ -198,14 +198,14 @@ TEST(StoreBackup, InterruptedStoreKeepsTheMarks) {
     EXPECT_EQ(outcome.result, nook::kBackupFailed);
     EXPECT_TRUE(platform::FileExists(setup.UserPath("2007\\12\\8.html")));
     EXPECT_EQ(ReadAll(setup.dir + "mimi.xml"), userFile);
-    EXPECT_EQ(setup.settings.User().lastBlogId, 6);
-    EXPECT_EQ(setup.settings.User().lastBackupTime, "2008-01-01 00:00:00");
+    EXPECT_EQ(setup.settings.User().marks.lastBlogId, 6);
+    EXPECT_EQ(setup.settings.User().marks.lastBackupTime, "2008-01-01 00:00:00");
 
     // Once the way is clear the same answer, fetched again, completes the archive.
     ASSERT_TRUE(platform::RemoveFile(setup.UserPath("2008")));
     EXPECT_EQ(setup.archive.StoreBackup(RealisticAnswer()).result, nook::kBackupSuccess);
     EXPECT_TRUE(platform::FileExists(setup.UserPath("2008\\5\\7.html")));
-    EXPECT_EQ(setup.SavedUser().lastBlogId, 8);
+    EXPECT_EQ(setup.SavedUser().marks.lastBlogId, 8);
 }
 
 TEST(StoreBackup, HostileUserNamesWriteNothing) {
@@ -221,7 +221,7 @@ TEST(StoreBackup, HostileUserNamesWriteNothing) {
         EXPECT_FALSE(platform::FileExists(base + "x.xml")) << name;
         EXPECT_FALSE(platform::DirectoryExists(dir + "a")) << name;
         EXPECT_TRUE(archive.PendingDownloads().empty()) << name;
-        EXPECT_EQ(settings.User().lastBlogId, 0) << name;
+        EXPECT_EQ(settings.User().marks.lastBlogId, 0) << name;
         EXPECT_FALSE(archive.LoadArchive(name)) << name;
     }
 }
@@ -352,7 +352,7 @@ TEST(StoreBackup, CommentsOfEarlierBackupsStayOnTheirDiarysPage) {
             EXPECT_NE(at, std::string::npos) << content << "\n" << page;
         }
     }
-    EXPECT_EQ(setup.SavedUser().lastCommentId, 202);
+    EXPECT_EQ(setup.SavedUser().marks.lastCommentId, 202);
 }
 
 TEST(StoreBackup, CommentOnADiaryNotYetArchivedIsShownWhenTheDiaryArrives) {
@@ -360,7 +360,7 @@ TEST(StoreBackup, CommentOnADiaryNotYetArchivedIsShownWhenTheDiaryArrives) {
     setup.archive.StoreBackup(AnswerWith({}, {Comment(301, 44, "early bird")}));
     EXPECT_FALSE(platform::FileExists(setup.UserPath("2008\\7\\44.html")));
     EXPECT_TRUE(setup.archive.Blogs().empty());
-    EXPECT_EQ(setup.SavedUser().lastCommentId, 301);
+    EXPECT_EQ(setup.SavedUser().marks.lastCommentId, 301);
 
     setup.archive.StoreBackup(AnswerOf({Blog(44, "late diary", "2008-07-01 08:00:00")}));
     const std::string page = ReadAll(setup.UserPath("2008\\7\\44.html"));
@@ -417,7 +417,7 @@ TEST(StoreBackup, AFailureAtAnyStepLosesNothing) {
         updated.content = "<img src=\"http://p/1.jpg\">";
         auto answer = [&] { return AnswerWith({updated}, {Comment(202, 9, "second")}); };
         EXPECT_EQ(setup.archive.StoreBackup(answer()).result, nook::kBackupFailed);
-        EXPECT_EQ(setup.SavedUser().lastCommentId, 201);
+        EXPECT_EQ(setup.SavedUser().marks.lastCommentId, 201);
 
         ASSERT_TRUE(nook::test::RemoveEmptyFolder(setup.UserPath(std::string(obstacle) + ".tmp~")));
         // A new run: the archive as the disk has it.
@@ -429,7 +429,7 @@ TEST(StoreBackup, AFailureAtAnyStepLosesNothing) {
         EXPECT_EQ(again.StoreBackup(answer()).result, nook::kBackupSuccess);
         EXPECT_EQ(CommentsOn(Page9(setup)), 2u);
         EXPECT_EQ(again.PendingPhotoCount(), 1u);
-        EXPECT_EQ(setup.SavedUser().lastCommentId, 202);
+        EXPECT_EQ(setup.SavedUser().marks.lastCommentId, 202);
     }
 }
 
@@ -457,17 +457,17 @@ TEST(LoadArchive, OldArchiveGetsOneFullBackupThatKeepsItsPhotos) {
     ASSERT_TRUE(setup.archive.LoadArchive("mimi"));
     EXPECT_TRUE(setup.archive.FullBackupPending());
     nook::UserSettings saved = setup.SavedUser();
-    EXPECT_EQ(saved.lastBlogId, 0);
-    EXPECT_EQ(saved.lastCommentId, 0);
-    EXPECT_EQ(saved.lastTwitterId, 0);
-    EXPECT_EQ(saved.lastBackupTime, "2001-01-01 00:00:00");
+    EXPECT_EQ(saved.marks.lastBlogId, 0);
+    EXPECT_EQ(saved.marks.lastCommentId, 0);
+    EXPECT_EQ(saved.marks.lastTwitterId, 0);
+    EXPECT_EQ(saved.marks.lastBackupTime, "2001-01-01 00:00:00");
     ASSERT_EQ(setup.archive.Blogs().size(), 2u);
 
     // Once: a later load with later marks leaves them alone.
-    setup.settings.User().lastBlogId = 3;
+    setup.settings.User().marks.lastBlogId = 3;
     ASSERT_TRUE(setup.settings.SaveSettings());
     ASSERT_TRUE(setup.archive.LoadArchive("mimi"));
-    EXPECT_EQ(setup.SavedUser().lastBlogId, 3);
+    EXPECT_EQ(setup.SavedUser().marks.lastBlogId, 3);
 
     nook::BlogEntry diary = Blog(7, "a", "2008-05-03 09:07:02");
     diary.content = "<img src=\"http://p/7.jpg\"><img src=\"http://p/7b.jpg\">";
@@ -491,7 +491,7 @@ TEST(LoadArchive, OldArchiveGetsOneFullBackupThatKeepsItsPhotos) {
     CArchive loaded(setup.dir, settings, nullptr);
     ASSERT_TRUE(loaded.LoadArchive("mimi"));
     EXPECT_FALSE(loaded.FullBackupPending());
-    EXPECT_EQ(settings.User().lastBlogId, 7);
+    EXPECT_EQ(settings.User().marks.lastBlogId, 7);
 }
 
 TEST(UpgradePages, OlderLayoutIsRenderedAgainFromTheRecordsOnce) {
@@ -681,7 +681,7 @@ std::string RenderEverythingAgain(const ArchiveSetup& from, const ExpectedArchiv
     EXPECT_TRUE(nook::test::SaveBlogIndexByDocument(user + "BlogList.xml", expected.blogs));
     EXPECT_TRUE(
         nook::test::SaveTwitterIndexByDocument(user + "TwitterList.xml", expected.posts, expected.postCount));
-    EXPECT_TRUE(nook::SaveArchiveState(user + "Archive.xml", {nook::kPageVersion - 1, false}));
+    EXPECT_TRUE(nook::SaveArchiveState(user + "Archive.xml", {nook::kPageVersion - 1, false, std::nullopt}));
 
     CSettingsStore settings(dir);
     CArchive archive(dir, settings, nullptr);
@@ -749,7 +749,12 @@ TEST(StoreBackup, EveryPageEqualsAFullRenderAfterEveryBackup) {
         ASSERT_EQ(setup.archive.StoreBackup(std::move(step.answer)).result, nook::kBackupSuccess);
         const std::string again = RenderEverythingAgain(setup, expected);
 
-        std::vector<std::string> files = {"BlogList.xml", "TwitterList.xml", "PhotoList.xml", "Archive.xml"};
+        nook::ArchiveState state;
+        EXPECT_TRUE(nook::LoadArchiveState(setup.UserPath("Archive.xml"), state));
+        EXPECT_EQ(state.pageVersion, nook::kPageVersion);
+        EXPECT_TRUE(state.marks == setup.settings.User().marks);
+
+        std::vector<std::string> files = {"BlogList.xml", "TwitterList.xml", "PhotoList.xml"};
         for (const auto& [id, entry] : expected.blogs)
             files.push_back(InMonthFolder(entry.time, std::to_string(id) + ".html"));
         std::set<std::string> monthsWithPosts;

@@ -43,10 +43,10 @@ BlogEntry DiaryEntry(int32_t id, const std::string& title, const std::string& cr
 void SaveEarlierMarks(CSettingsStore& settings, const std::string& userName) {
     UserSettings& user = settings.User();
     user.userName = userName;
-    user.lastBlogId = 6;
-    user.lastCommentId = 100;
-    user.lastTwitterId = 29;
-    user.lastBackupTime = "2008-01-01 00:00:00";
+    user.marks.lastBlogId = 6;
+    user.marks.lastCommentId = 100;
+    user.marks.lastTwitterId = 29;
+    user.marks.lastBackupTime = "2008-01-01 00:00:00";
     EXPECT_TRUE(settings.SaveSettings());
 }
 

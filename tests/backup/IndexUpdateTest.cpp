@@ -194,7 +194,7 @@ TEST(IndexUpdate, AFailedWriteKeepsTheMarks) {
         ASSERT_TRUE(MakeDirectoryPath(setup.paths.UserFolder() + obstacle + ".tmp~"));
         auto answer = [] { return Answer({Diary(4, "2008-06-01 10:00:00")}, {Said(102, 3, "b")}); };
         EXPECT_EQ(setup.archive.StoreBackup(answer()).result, kBackupFailed);
-        EXPECT_EQ(setup.settings.User().lastCommentId, 101);
+        EXPECT_EQ(setup.settings.User().marks.lastCommentId, 101);
 
         ASSERT_TRUE(test::RemoveEmptyFolder(setup.paths.UserFolder() + obstacle + ".tmp~"));
         CSettingsStore settings(setup.dir);
@@ -203,7 +203,7 @@ TEST(IndexUpdate, AFailedWriteKeepsTheMarks) {
         CArchive again(setup.dir, settings, nullptr);
         ASSERT_TRUE(again.LoadArchive("mimi"));
         EXPECT_EQ(again.StoreBackup(answer()).result, kBackupSuccess);
-        EXPECT_EQ(settings.User().lastCommentId, 102);
+        EXPECT_EQ(settings.User().marks.lastCommentId, 102);
         EXPECT_NE(ReadAll(setup.YearFile(2008)).find("id:4,"), std::string::npos);
         EXPECT_NE(ReadAll(setup.paths.CommentCountsPath()).find("<Blog id=\"3\" comments=\"2\"/>"), std::string::npos);
     }

@@ -22,7 +22,7 @@ TEST(SettingsStore, NoFilesGiveTheDefaults) {
     EXPECT_EQ(store.Client().logLevel, 0);
     EXPECT_EQ(store.Client().logFolderPrefix, "");
     EXPECT_EQ(store.User().userName, "");
-    EXPECT_EQ(store.User().lastBackupTime, "2001-01-01 00:00:00");
+    EXPECT_EQ(store.User().marks.lastBackupTime, "2001-01-01 00:00:00");
 }
 
 TEST(SettingsStore, ConfigChildrenAreFoundInAnyOrder) {
@@ -99,10 +99,10 @@ TEST(SettingsStore, ArchiveRootIsTheConfiguredFolderElseTheProgramFolder) {
 void SetKnownMarks(nook::UserSettings& user) {
     user.passwordDigest = "0123456789abcdef0123456789abcdef";
     user.rememberMe = 1;
-    user.lastBlogId = 8;
-    user.lastCommentId = 103;
-    user.lastTwitterId = 40;
-    user.lastBackupTime = "2008-06-12 07:00:00";
+    user.marks.lastBlogId = 8;
+    user.marks.lastCommentId = 103;
+    user.marks.lastTwitterId = 40;
+    user.marks.lastBackupTime = "2008-06-12 07:00:00";
 }
 
 TEST(SettingsStore, SavedFilesHaveTheirFixedLayoutAndReadBack) {
@@ -131,8 +131,8 @@ TEST(SettingsStore, SavedFilesHaveTheirFixedLayoutAndReadBack) {
     EXPECT_EQ(again.User().userName, "\xb1\xa6\xb1\xa6");
     EXPECT_EQ(again.User().passwordDigest, "0123456789abcdef0123456789abcdef");
     EXPECT_EQ(again.User().rememberMe, 1);
-    EXPECT_EQ(again.User().lastCommentId, 103);
-    EXPECT_EQ(again.User().lastBackupTime, "2008-06-12 07:00:00");
+    EXPECT_EQ(again.User().marks.lastCommentId, 103);
+    EXPECT_EQ(again.User().marks.lastBackupTime, "2008-06-12 07:00:00");
 }
 
 // The values SaveSettings writes in the tests below, and the files it writes for them
@@ -258,7 +258,7 @@ TEST(SettingsStore, KeptSettingsReadBackAfterASave) {
     EXPECT_EQ(store.Client().downloadConnections, 6);
     store.Client().downloadTimeoutSeconds = 5; // never written
     store.Client().downloadConnections = 2;    // never written
-    store.User().lastBlogId = 12;
+    store.User().marks.lastBlogId = 12;
     ASSERT_TRUE(store.SaveSettings());
     EXPECT_EQ(ReadAll(dir + "config.xml"),
               "<Config><Download Timeout=\"90\" Connections=\"6\" Retries=\"3\"/><Proxy Host=\"p:8080\"/>"
@@ -271,7 +271,7 @@ TEST(SettingsStore, KeptSettingsReadBackAfterASave) {
     EXPECT_EQ(again.Client().downloadConnections, 6);
     EXPECT_EQ(again.User().userName, "mimi");
     EXPECT_EQ(again.User().rememberMe, 1);
-    EXPECT_EQ(again.User().lastBlogId, 12);
+    EXPECT_EQ(again.User().marks.lastBlogId, 12);
 }
 
 // A file that cannot be kept is replaced by the same file a first save writes.
@@ -370,11 +370,11 @@ TEST(SettingsStore, UserFileGapsReadAsFirstBackupValues) {
         if (c.text) Write(dir + "mimi.xml", c.text);
         CSettingsStore store(dir);
         store.User().rememberMe = 7;
-        store.User().lastBlogId = 99; // a previous user's marks must not carry over
+        store.User().marks.lastBlogId = 99; // a previous user's marks must not carry over
         ASSERT_TRUE(store.LoadUserSettings("mimi")) << c.what;
         EXPECT_EQ(store.User().userName, c.userName) << c.what;
-        EXPECT_EQ(store.User().lastBlogId, c.blogId) << c.what;
-        EXPECT_EQ(store.User().lastBackupTime, c.time) << c.what;
+        EXPECT_EQ(store.User().marks.lastBlogId, c.blogId) << c.what;
+        EXPECT_EQ(store.User().marks.lastBackupTime, c.time) << c.what;
         EXPECT_EQ(store.User().rememberMe, c.rememberMe) << c.what;
     }
 }
@@ -397,14 +397,14 @@ TEST(SettingsStore, HostileUserNamesWriteNothing) {
         ASSERT_EQ(platform::MakeDirectory(dir), platform::MakeDirResult::Created);
         CSettingsStore store(dir);
         store.User().userName = name;
-        store.User().lastBlogId = 5;
+        store.User().marks.lastBlogId = 5;
         EXPECT_FALSE(store.SaveSettings()) << name;
         EXPECT_FALSE(platform::FileExists(dir + "config.xml")) << name;
         EXPECT_FALSE(platform::FileExists(base + "x.xml")) << name;
         EXPECT_FALSE(platform::FileExists(base + "..\\x.xml")) << name;
         EXPECT_FALSE(platform::DirectoryExists(dir + "a")) << name;
         EXPECT_FALSE(store.LoadUserSettings(name)) << name;
-        EXPECT_EQ(store.User().lastBlogId, 5) << name;
+        EXPECT_EQ(store.User().marks.lastBlogId, 5) << name;
     }
 }
 
@@ -412,12 +412,12 @@ TEST(SettingsStore, FailedSaveLeavesTheOldFileWhole) {
     std::string dir = ScratchDir();
     CSettingsStore store(dir);
     store.User().userName = "mimi";
-    store.User().lastBlogId = 1;
+    store.User().marks.lastBlogId = 1;
     ASSERT_TRUE(store.SaveSettings());
     const std::string before = ReadAll(dir + "mimi.xml");
     // The replacement cannot be written (its temporary file is blocked by a folder).
     ASSERT_EQ(platform::MakeDirectory(dir + "mimi.xml.tmp~"), platform::MakeDirResult::Created);
-    store.User().lastBlogId = 2;
+    store.User().marks.lastBlogId = 2;
     EXPECT_FALSE(store.SaveSettings());
     EXPECT_EQ(ReadAll(dir + "mimi.xml"), before);
 }

@@ -37,15 +37,25 @@ struct ClientSettings {
     std::string archiveFolder;
 };
 
-struct UserSettings {
-    std::string userName;
-    std::string passwordDigest; // MD5 hex of user name + password; never the password
-    int32_t rememberMe = 0;     // 1: the next start logs in without asking
-    // High-water marks of the last backup, sent so that the service returns only what is new.
+// High-water marks of a backup, sent so that the service returns only what is new.
+struct BackupMarks {
     int32_t lastBlogId = 0;
     int32_t lastCommentId = 0;
     int32_t lastTwitterId = 0;
     std::string lastBackupTime = kFirstBackupTime;
+};
+
+inline bool operator==(const BackupMarks& a, const BackupMarks& b) {
+    return a.lastBlogId == b.lastBlogId && a.lastCommentId == b.lastCommentId &&
+           a.lastTwitterId == b.lastTwitterId && a.lastBackupTime == b.lastBackupTime;
+}
+inline bool operator!=(const BackupMarks& a, const BackupMarks& b) { return !(a == b); }
+
+struct UserSettings {
+    std::string userName;
+    std::string passwordDigest; // MD5 hex of user name + password; never the password
+    int32_t rememberMe = 0;     // 1: the next start logs in without asking
+    BackupMarks marks;          // of the last backup
 };
 
 } // namespace nook

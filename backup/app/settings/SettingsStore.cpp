@@ -126,12 +126,12 @@ bool CSettingsStore::LoadUserSettings(const std::string& userName) {
             loaded.rememberMe = DecimalValue(doc.GetAttribute("RememberMe"));
         }
         if (FindChildOfRoot(doc, "Backup")) {
-            loaded.lastBlogId = DecimalValue(doc.GetAttribute("LastBlogID"));
-            loaded.lastCommentId = DecimalValue(doc.GetAttribute("LastCommentID"));
-            loaded.lastTwitterId = DecimalValue(doc.GetAttribute("LastTwitterID"));
-            loaded.lastBackupTime = doc.GetAttribute("LastBackupTime");
+            loaded.marks.lastBlogId = DecimalValue(doc.GetAttribute("LastBlogID"));
+            loaded.marks.lastCommentId = DecimalValue(doc.GetAttribute("LastCommentID"));
+            loaded.marks.lastTwitterId = DecimalValue(doc.GetAttribute("LastTwitterID"));
+            loaded.marks.lastBackupTime = doc.GetAttribute("LastBackupTime");
         }
-        if (loaded.lastBackupTime.empty()) loaded.lastBackupTime = kFirstBackupTime;
+        if (loaded.marks.lastBackupTime.empty()) loaded.marks.lastBackupTime = kFirstBackupTime;
     }
     user_ = std::move(loaded);
     return true;
@@ -162,10 +162,10 @@ bool CSettingsStore::SaveUserFile() const {
                                     {"Password", user_.passwordDigest},
                                     {"RememberMe", std::to_string(user_.rememberMe)}}},
                                   {"Backup",
-                                   {{"LastBlogID", std::to_string(user_.lastBlogId)},
-                                    {"LastCommentID", std::to_string(user_.lastCommentId)},
-                                    {"LastTwitterID", std::to_string(user_.lastTwitterId)},
-                                    {"LastBackupTime", user_.lastBackupTime}}},
+                                   {{"LastBlogID", std::to_string(user_.marks.lastBlogId)},
+                                    {"LastCommentID", std::to_string(user_.marks.lastCommentId)},
+                                    {"LastTwitterID", std::to_string(user_.marks.lastTwitterId)},
+                                    {"LastBackupTime", user_.marks.lastBackupTime}}},
                               });
 }
 
