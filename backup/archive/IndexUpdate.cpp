@@ -178,8 +178,8 @@ bool CIndexUpdate::Write(size_t photos, CPageRenderer& templates) {
     for (auto counted = counts_.begin(); counted != counts_.end();)
         counted = blogs_.count(counted->first) ? std::next(counted) : counts_.erase(counted);
     allWritten = SaveCommentCounts(paths_.CommentCountsPath(), counts_) && allWritten;
-    std::string pageTemplate;
-    templates.ReadFile(paths_.TemplatePath("Index.html"), pageTemplate);
+    const std::string& pageTemplate = templates.ReadTemplate("Index.html");
+    if (templates.MissedTemplate()) return false;
     return WritePageFile(paths_.IndexPagePath(), RenderIndexPage(pageTemplate, blogs_, posts_, counts_, photos)) &&
            allWritten;
 }

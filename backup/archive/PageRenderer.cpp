@@ -90,8 +90,12 @@ bool CPageRenderer::ReadFile(const std::string& path, std::string& text) {
 
 const std::string& CPageRenderer::ReadTemplate(const char* name) {
     auto [cached, added] = templates_.try_emplace(name);
-    if (added) ReadFile(paths_.TemplatePath(name), cached->second);
+    if (added && !ReadFile(paths_.TemplatePath(name), cached->second)) missedTemplate_ = true;
     return cached->second;
+}
+
+bool CPageRenderer::WritePage(const std::string& path, const std::string& page) {
+    return !missedTemplate_ && WritePageFile(path, page);
 }
 
 std::string CPageRenderer::SafeHtml(const std::string& html, int32_t blogId) {
@@ -152,7 +156,7 @@ bool CPageRenderer::RenderBlogPage(const BlogEntry& blog, const std::vector<cons
     if (bookSpool_)
         bookSpool_->PutDiary(
             blog.id, BookDiarySection(blog, std::move(content), std::move(commentList), comments.size()));
-    return WritePageFile(paths_.BlogPagePath(month, blog.id), page);
+    return WritePage(paths_.BlogPagePath(month, blog.id), page);
 }
 
 bool CPageRenderer::RenderBlogPage(const DiaryRecord& record) {
@@ -263,7 +267,7 @@ bool CPageRenderer::RenderMonths(const TwitterIndex& twitters, const std::set<Ar
         std::string page = ReadTemplate("TwitterList.html");
         ReplaceAll(page, "{TwitterList}", posts.first);
         ReplaceAll(page, "{Navigation}", MonthNavigation(withPosts, month));
-        allWritten = WritePageFile(paths_.MonthPagePath(month), page) && allWritten;
+        allWritten = WritePage(paths_.MonthPagePath(month), page) && allWritten;
         if (bookSpool_) bookSpool_->PutPosts(month, BookPostsSection(std::move(posts.first), posts.second));
     }
     return allWritten;

@@ -38,10 +38,6 @@ class CPageRenderer {
     // None of the three is owned; `log` may be null.
     CPageRenderer(const CArchivePaths& paths, CImageLocaliser& localiser, ILog* log);
 
-    // Appends the file to `text`, CR LF read as LF. When it cannot be opened, logs so
-    // and returns false with `text` unchanged: a missing template renders as empty.
-    bool ReadFile(const std::string& path, std::string& text);
-
     // The comments of one diary, in the order given, each through Comment.html.
     std::string RenderCommentList(const std::vector<const CommentEntry*>& comments);
 
@@ -81,8 +77,16 @@ class CPageRenderer {
 
     // The template's text; a missing one is logged once and renders as empty.
     const std::string& ReadTemplate(const char* name);
+    // A template was missing: no page is written from then on, and the backup fails
+    // rather than replace pages with empty ones.
+    bool MissedTemplate() const { return missedTemplate_; }
 
   private:
+    // Appends the file to `text`, CR LF read as LF. When it cannot be opened, logs so
+    // and returns false with `text` unchanged.
+    bool ReadFile(const std::string& path, std::string& text);
+    // False, writing nothing, once a template was missing.
+    bool WritePage(const std::string& path, const std::string& page);
     // `only` null: every month.
     bool RenderMonths(const TwitterIndex& twitters, const std::set<ArchiveMonth>* only);
     std::string RenderPost(const TwitterIndexEntry& post);
@@ -106,6 +110,7 @@ class CPageRenderer {
     ILog* log_;
     bool keepEarlierPages_ = false;
     std::map<std::string, std::string> templates_; // by file name
+    bool missedTemplate_ = false;
     const CDiaryOrder* order_ = nullptr;
     CBookSpool* bookSpool_ = nullptr;
     std::set<int32_t> renderedDiaries_;

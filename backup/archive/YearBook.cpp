@@ -87,6 +87,7 @@ bool CYearBookWriter::Write(int year, const CDiaryOrder& order, const YearPosts&
                                            {"{PhotoCount}", std::to_string(counts.photos)},
                                            {"{BookDiaries}", diaries},
                                            {"{BookPosts}", months}});
+    if (renderer_.MissedTemplate()) return false;
     const std::string path = paths_.YearBookPath(year);
     MakeFileDirectory(path);
     return platform::WriteFileAtomically(path, book, nullptr, platform::Durability::Deferred);

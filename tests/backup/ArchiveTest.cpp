@@ -579,16 +579,19 @@ TEST(StoreBackup, PostsRewriteOnlyTheMonthPagesTheyChange) {
     }
 }
 
-// Whichever template is missing, a backup logs it once, however many pages it renders.
-TEST(StoreBackup, ReadsEachTemplateOnce) {
+// Whichever template is missing, a backup logs it once, however many pages it renders,
+// and fails: its pages would be empty, so the marks stay and the next backup, once the
+// templates are back, renders them.
+TEST(StoreBackup, MissingTemplateIsLoggedOnceAndFailsTheBackup) {
     for (const char* name :
          {"BlogView.html", "Comment.html", "Twitter.html", "TwitterList.html", "Navigation.html",
-          "YearBook.html", "BookMonth.html", "BookDiary.html", "BookPosts.html"}) {
+          "YearBook.html", "BookMonth.html", "BookDiary.html", "BookPosts.html", "Index.html"}) {
         ArchiveSetup setup;
         ASSERT_TRUE(platform::RemoveFile(setup.dir + "Templates\\" + name));
         BlogListAnswer answer = RealisticAnswer();
         answer.twitters.push_back(Post(60, "september", "2008-09-01 08:00:00"));
-        ASSERT_EQ(setup.archive.StoreBackup(std::move(answer)).result, nook::kBackupSuccess);
+        EXPECT_EQ(setup.archive.StoreBackup(std::move(answer)).result, nook::kBackupFailed) << name;
+        EXPECT_EQ(setup.SavedUser().marks.lastBlogId, 6) << name;
         EXPECT_EQ(setup.log.lines, std::vector<std::string>{"CArchivistDlg::ReadFile - Failed to open '" +
                                                             setup.dir + "Templates\\" + name + "'!"});
     }

@@ -216,38 +216,43 @@ TEST(RenderPages, PicturesInCommentsRepliesAndPostsAreKeptLocally) {
     EXPECT_EQ(month.find("http://p/"), std::string::npos) << month;
 }
 
-// A renderer lives for one backup: a template missing then renders as empty on every
-// page and is logged once, not once a page.
-TEST(RenderPages, MissingTemplatesAreLoggedOnceAndRenderEmpty) {
+// A renderer lives for one backup: a missing template is logged once, not once a page,
+// and from then on no page is written, so none is replaced by an empty or partial one.
+TEST(RenderPages, MissingTemplateIsLoggedOnceAndLeavesLaterPagesAsTheyWere) {
     const struct {
         const char* name;
-        const char* diaryPageEnd; // the diary pages' last line
-        const char* monthPage;
+        bool diaryPagesWritten; // read before the month pages need theirs
     } cases[] = {
-        {"Comment.html", "comments=\r\n", "month:<2008-05-20 10:00:00:a>\r\n"},
-        {"BlogView.html", "", "month:<2008-05-20 10:00:00:a>\r\n"},
-        {"Twitter.html", "comments=[Grandma/// ]\r\n", "month:\r\n"},
-        {"TwitterList.html", "comments=[Grandma/// ]\r\n", ""},
+        {"Comment.html", false},
+        {"BlogView.html", false},
+        {"Twitter.html", true},
+        {"TwitterList.html", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RendererSetup setup;
+        const std::string month = setup.dir + "mimi\\2008\\5\\";
+        ASSERT_TRUE(nook::MakeDirectoryPath(month));
+        for (const char* page : {"7.html", "8.html", "TwitterList.html"})
+            ASSERT_TRUE(platform::WriteFileAtomically(month + page, "earlier"));
         ASSERT_TRUE(platform::RemoveFile(setup.dir + "Templates\\" + c.name));
         CommentEntry comment;
         comment.guestName = "Grandma";
         for (int32_t id : {7, 8}) {
             BlogEntry blog = SampleBlog();
             blog.id = id;
-            const std::string page = setup.Render(blog, {&comment});
-            EXPECT_EQ(page.empty(), std::string(c.name) == "BlogView.html") << page;
-            const std::string end = c.diaryPageEnd;
-            EXPECT_EQ(page.substr(page.size() - std::min(page.size(), end.size())), end) << page;
+            EXPECT_EQ(setup.renderer.RenderBlogPage(blog, {&comment}), c.diaryPagesWritten);
+            const std::string page = ReadAll(month + std::to_string(id) + ".html");
+            EXPECT_EQ(page == "earlier", !c.diaryPagesWritten) << page;
+            EXPECT_FALSE(page.empty());
         }
         nook::TwitterIndex posts;
         posts[40] = {40, "a", "2008-05-20 10:00:00"};
         posts[41] = {41, "b", "2008-06-01 08:00:00"};
-        ASSERT_TRUE(setup.renderer.RenderMonthPages(posts));
-        EXPECT_EQ(ReadAll(setup.dir + "mimi\\2008\\5\\TwitterList.html"), c.monthPage);
+        EXPECT_FALSE(setup.renderer.RenderMonthPages(posts));
+        EXPECT_EQ(ReadAll(month + "TwitterList.html"), "earlier");
+        EXPECT_FALSE(platform::FileExists(setup.dir + "mimi\\2008\\6\\TwitterList.html"));
+        EXPECT_TRUE(setup.renderer.MissedTemplate());
         EXPECT_EQ(setup.log.lines, std::vector<std::string>{"CArchivistDlg::ReadFile - Failed to open '" +
                                                             setup.dir + "Templates\\" + c.name + "'!"});
     }

@@ -32,7 +32,6 @@ namespace {
 
 constexpr int32_t kBlogId = 7;
 constexpr char kUser[] = "tester";
-const char* const kTemplates[] = {"BlogView.html", "Comment.html", "Twitter.html", "TwitterList.html"};
 
 std::unique_ptr<nook::test::CScratchFolder> g_folder;
 
@@ -41,16 +40,15 @@ std::unique_ptr<nook::test::CScratchFolder> g_folder;
     std::abort();
 }
 
-// The program folder as the archive finds it: templates installed, the user folder made.
+// The program folder as the archive finds it: every template installed (a page is not
+// written from a missing one), the user folder made.
 void PrepareProgramFolder(const std::string& programDir) {
     const std::string folder = programDir + "Templates/";
     if (!std::filesystem::create_directory(folder) || !std::filesystem::create_directory(programDir + kUser))
         Fail("cannot make the folders in " + programDir);
-    for (const char* name : kTemplates) {
-        std::error_code error;
-        std::filesystem::copy_file(std::string(NOOK_SHIPPED_TEMPLATES) + name, folder + name, error);
-        if (error) Fail(std::string("cannot copy the template ") + name);
-    }
+    std::error_code error;
+    std::filesystem::copy(NOOK_SHIPPED_TEMPLATES, folder, std::filesystem::copy_options::recursive, error);
+    if (error) Fail("cannot copy the templates");
 }
 
 class CInputFields {
