@@ -18,10 +18,11 @@ inline namespace NOOK_XML_BUILD {
 
 namespace {
 
-// Appends one UTF-16 unit in code page 936; false when it has no equivalent.
-bool AppendCodeUnit(unsigned long codePoint, std::string& out) {
-    const char16_t unit = static_cast<char16_t>(codePoint & 0xFFFF);
-    if (unit == 0) return false;
+// Appends the character in code page 936; false when it has no equivalent, as no
+// character beyond the 16-bit range has (its low bits would name another one).
+bool AppendCharacter(unsigned long codePoint, std::string& out) {
+    if (codePoint == 0 || codePoint > 0xFFFF) return false;
+    const char16_t unit = static_cast<char16_t>(codePoint);
     if (unit < 0x80) { // ASCII is the same in code page 936
         out += static_cast<char>(unit);
         return true;
@@ -79,7 +80,7 @@ size_t DecodeReference(std::string_view text, size_t at, std::string& out) {
         codePoint = name[1] == 'x' ? std::strtol(name + 2, nullptr, 16) : std::strtol(name + 1, nullptr, 10);
     else
         codePoint = xml::LookUpEntity(std::string_view(name, length));
-    return codePoint != 0 && AppendCodeUnit(static_cast<unsigned long>(codePoint), out) ? length + 2 : 0;
+    return codePoint != 0 && AppendCharacter(static_cast<unsigned long>(codePoint), out) ? length + 2 : 0;
 }
 #else
 bool StartsWith(std::string_view text, size_t at, std::string_view what) { return text.compare(at, what.size(), what) == 0; }
@@ -99,7 +100,7 @@ size_t DecodeReference(std::string_view text, size_t at, std::string& out) {
         number = number * (hex ? 16 : 10) + static_cast<unsigned long>(digit);
     }
     if (i == digitsBegin || i >= text.size() || text[i] != ';' || i - (at + 2) > 7 || number == 0) return 0;
-    return AppendCodeUnit(number, out) ? i - at + 1 : 0;
+    return AppendCharacter(number, out) ? i - at + 1 : 0;
 }
 #endif
 

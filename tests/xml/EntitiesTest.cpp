@@ -70,6 +70,9 @@ XML_INSTANTIATE(
                     DecodeCase{"&amp", "&amp", "&amp"}, DecodeCase{"&#65", "&#65", "&#65"},
                     DecodeCase{"&;", "&;", "&;"}, DecodeCase{"&thetasym", "&thetasym", "&thetasym"},
                     DecodeCase{"&#123456789;", "&#123456789;", "&#123456789;"},
+                    // beyond 16 bits: never the character its low bits name (U+4E00)
+                    DecodeCase{"&#x24E00;&#151040;&#128512;", "&#x24E00;&#151040;&#128512;",
+                               "&#x24E00;&#151040;&#128512;"},
                     DecodeCase{"&#0065;", "A", "A"}, DecodeCase{"&#x;", "&#x;", "&#x;"},
                     DecodeCase{"&\xC4\xE3;", "&\xC4\xE3;", "&\xC4\xE3;"},
                     DecodeCase{"\x81&lt;", "\x81&lt;", "\x81&lt;"}, // "&" as a trail byte
