@@ -1,14 +1,23 @@
 #include "archive/HtmlEscape.h"
 
+#include "archive/MarkupText.h"
+
 namespace nook {
 
 std::string EscapeHtml(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (char c : text) {
+    uint32_t codePoint;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         switch (c) {
         case '&':
-            escaped += "&amp;";
+            if (const size_t kept = ReadKeptReference(text, i, codePoint)) {
+                escaped.append(text, i, kept);
+                i += kept - 1;
+            } else {
+                escaped += "&amp;";
+            }
             break;
         case '<':
             escaped += "&lt;";

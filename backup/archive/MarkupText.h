@@ -24,6 +24,11 @@ struct MarkupChar {
 // "&#xhex;" (1 to 0x10FFFF) or a known name with ";"; other "&" stand for themselves.
 MarkupChar ReadMarkupChar(std::string_view text, size_t at);
 
+// The length of the numeric reference at `at` when it names a character code page 936
+// lacks, else 0. The answer keeps such characters as references (service/AnswerText.h),
+// so in plain text too (a title, a name) they stand for the character.
+size_t ReadKeptReference(std::string_view text, size_t at, uint32_t& codePoint);
+
 // Appends `text` as markup that a browser reads as the same characters: references
 // stay as written, a stray "&" and "<", ">" become references, in a double-quoted
 // attribute value (`quoted`) also '"' and "`" (which old browsers took for a quote);
@@ -33,8 +38,8 @@ void AppendMarkup(std::string& out, std::string_view text, bool quoted);
 // What a check sees of `text`: references decoded, every other character that is not
 // ASCII one kNotAscii byte; NULs and broken characters left out. `loose` also reads
 // the ASCII a character may be taken for: full-width forms (old browsers read
-// "ｅｘｐｒｅｓｓｉｏｎ" in a style as "expression") and references beyond U+FFFF, of
-// which CXmlDocument::DecodeEntities keeps the low 16 bits.
+// "ｅｘｐｒｅｓｓｉｏｎ" in a style as "expression") and references beyond U+FFFF by
+// their low 16 bits, as a reader that keeps only those would take them.
 inline constexpr char kNotAscii = '\x80';
 std::string AsciiView(std::string_view text, bool loose = false);
 // The same for one code point.

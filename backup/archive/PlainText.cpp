@@ -35,6 +35,8 @@ class CPlainTextBuilder {
     // Markup text: references decoded; NULs and lead bytes without their trail byte left
     // out, as the pages leave them out.
     void Markup(std::string_view text);
+    // Plain text: only the references it keeps for characters code page 936 lacks decoded.
+    void Plain(std::string_view text);
     std::u16string Finish() {
         Flush();
         return std::move(text_);
@@ -62,6 +64,20 @@ void CPlainTextBuilder::Markup(std::string_view text) {
             run = i + c.length;
         }
         i += c.length;
+    }
+    pending_.append(text.substr(run));
+}
+
+void CPlainTextBuilder::Plain(std::string_view text) {
+    size_t run = 0;
+    uint32_t codePoint;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (const size_t kept = ReadKeptReference(text, i, codePoint)) {
+            pending_.append(text.substr(run, i - run));
+            CodePoint(codePoint);
+            run = i + kept;
+            i += kept - 1;
+        }
     }
     pending_.append(text.substr(run));
 }
@@ -130,7 +146,9 @@ std::u16string PlainTextOfHtml(std::string_view html) {
 }
 
 std::u16string PlainTextOf(std::string_view text) {
-    return Collapsed(platform::AnsiToUtf16(text));
+    CPlainTextBuilder plain(text.size());
+    plain.Plain(text);
+    return Collapsed(plain.Finish());
 }
 
 } // namespace nook

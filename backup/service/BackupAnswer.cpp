@@ -1,11 +1,10 @@
 #include "service/BackupAnswer.h"
 
 #include "app/settings/DecimalText.h"
+#include "service/AnswerText.h"
 #include "service/RecordElements.h"
 #include "util/MbcsText.h"
 #include "xml/XmlDocument.h"
-
-#include <algorithm>
 
 namespace nook {
 
@@ -32,24 +31,6 @@ void ReadList(CXmlDocument& doc, std::string_view listName, std::string_view ite
     if (!doc.FindElement(listName)) return;
     while (doc.FindChildElement(itemName))
         entries.push_back(read(doc));
-}
-
-// The list answer can be tens of megabytes: converting it in slices keeps the
-// conversion's UTF-16 intermediate small. A slice never ends inside a character (it
-// ends before a byte that is not a UTF-8 continuation byte), so the result is the same
-// as converting the whole text at once.
-std::string AnswerToAnsi(std::string_view utf8) {
-    constexpr size_t kSlice = size_t(1) << 20;
-    std::string ansi;
-    ansi.reserve(utf8.size()); // code page 936 text is never longer than its UTF-8 form
-    while (!utf8.empty()) {
-        size_t cut = std::min(kSlice, utf8.size());
-        while (cut < utf8.size() && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
-            ++cut;
-        ansi += CXmlDocument::Utf8ToAnsi(utf8.substr(0, cut));
-        utf8.remove_prefix(cut);
-    }
-    return ansi;
 }
 
 } // namespace

@@ -52,4 +52,21 @@ TEST(EscapeHtml, MarkupCharactersBecomeReferences) {
     EXPECT_EQ(nook::EscapeHtml(""), "");
 }
 
+// The answer keeps characters code page 936 lacks as references; a title shows them.
+TEST(EscapeHtml, ReferencesToCharactersTheCodePageLacksStand) {
+    const struct {
+        const char* text;
+        const char* escaped;
+    } cases[] = {
+        {"\xb1\xa6&#128512;!", "\xb1\xa6&#128512;!"},
+        {"&#x1F600;&#54620;", "&#x1F600;&#54620;"},
+        {"&#65;&#23453;", "&amp;#65;&amp;#23453;"}, // A and 宝 are the code page's own
+        {"&#128512", "&amp;#128512"},
+        {"&#0;&#1114112;&lt;", "&amp;#0;&amp;#1114112;&amp;lt;"},
+        {"&", "&amp;"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(nook::EscapeHtml(c.text), c.escaped) << c.text;
+}
+
 } // namespace

@@ -92,6 +92,22 @@ TEST(RenderBlogPage, CodesOutsideTheTablesFallBack) {
     }
 }
 
+// Characters code page 936 lacks reach the page as the references the answer kept.
+TEST(RenderBlogPage, CharactersTheCodePageLacksShowFromTheirReferences) {
+    RendererSetup setup;
+    BlogEntry blog = SampleBlog();
+    blog.title = "\xb1\xa6&#128512;";
+    blog.content = "<p>&#54620;&#x1F600;</p>";
+    CommentEntry comment;
+    comment.guestName = "&#128512;";
+    comment.content = "&#128512;";
+    const std::string page = setup.Render(blog, {&comment});
+    EXPECT_NE(page.find("title=\xb1\xa6&#128512;|again=\xb1\xa6&#128512;\r\n"), std::string::npos) << page;
+    EXPECT_NE(page.find("content=<p>&#54620;&#x1F600;</p>\r\n"), std::string::npos) << page;
+    EXPECT_NE(page.find("[&#128512;/"), std::string::npos) << page;
+    EXPECT_NE(page.find("/&#128512;/"), std::string::npos) << page;
+}
+
 TEST(RenderBlogPage, EditorsChoiceShowsTheRibbonSnippet) {
     EXPECT_EQ(std::string(nook::kEditorChoiceSnippet).size(), 119u);
     RendererSetup setup;

@@ -66,6 +66,8 @@ TEST(PlainText, IsTheTextAnArchivedPageShows) {
     for (const auto& c : cases)
         EXPECT_EQ(PlainTextOfHtml(c.html), c.text) << c.what;
     EXPECT_EQ(PlainTextOf("  <b>&amp;</b>\r\n" + Gbk(u8"标题") + " "), u"<b>&amp;</b> 标题") << "plain text stays as written";
+    EXPECT_EQ(PlainTextOf(Gbk(u8"标") + "&#128512;&#54620;&#65;&#128512"), u"标\U0001F600\uD55C&#65;&#128512")
+        << "references the answer keeps for characters the code page lacks are the characters";
 }
 
 CommentEntry Said(int32_t id, const std::string& content, const std::string& reply = std::string()) {
