@@ -30,14 +30,6 @@ namespace {
 
 using CommentGroups = std::map<int32_t, std::vector<const CommentEntry*>>;
 
-std::vector<const CommentEntry*> PointersTo(const std::vector<CommentEntry>& comments) {
-    std::vector<const CommentEntry*> pointers;
-    pointers.reserve(comments.size());
-    for (const CommentEntry& comment : comments)
-        pointers.push_back(&comment);
-    return pointers;
-}
-
 // Merges what the answer brought for one diary into its record, saves the record and,
 // once the diary itself is known, renders its page from everything the record holds.
 bool StoreDiary(const CArchivePaths& paths, CPageRenderer& renderer, int32_t id, const BlogEntry* blog,
@@ -51,7 +43,7 @@ bool StoreDiary(const CArchivePaths& paths, CPageRenderer& renderer, int32_t id,
     for (const CommentEntry* comment : newComments)
         MergeComment(record, *comment);
     bool written = SaveDiaryRecord(paths.DiaryRecordPath(id), record);
-    if (record.hasBlog) written = renderer.RenderBlogPage(record.blog, PointersTo(record.comments)) && written;
+    if (record.hasBlog) written = renderer.RenderBlogPage(record) && written;
     return written;
 }
 
@@ -272,7 +264,7 @@ bool CArchive::UpgradePages() {
     for (const auto& [id, entry] : blogs_) {
         DiaryRecord record;
         if (LoadDiaryRecord(paths.DiaryRecordPath(id), record) && record.hasBlog)
-            allWritten = renderer.RenderBlogPage(record.blog, PointersTo(record.comments)) && allWritten;
+            allWritten = renderer.RenderBlogPage(record) && allWritten;
     }
     if (!twitters_.empty()) allWritten = renderer.RenderMonthPages(twitters_) && allWritten;
     allWritten = dependentPages.WriteAllBooks(twitters_) && allWritten;
