@@ -1,6 +1,7 @@
 """Chinese texts of a family blog: diary topics by the child's age, openings
 that match the weather code, endings that match the mood code, comments,
-replies and mini-diary posts.
+replies and mini-diary posts. A few carry emoji, as families write them, which
+code page 936 lacks.
 
 Placeholders filled by DiaryWriter: {name} (the child), {age}, {height},
 {weight}, {ml}, {guest}.
@@ -258,7 +259,7 @@ POSTS_ANY_AGE = (
     "今天加班，回家时{name}已经睡了。",
     "周末带{name}去超市，推着购物车不撒手。",
     "{name}今天有点咳嗽，观察一下。",
-    "给{name}买了新绘本。",
+    "给{name}买了新绘本。📚",
 )
 
 
@@ -284,7 +285,7 @@ COMMENTERS = (
 )
 
 COMMENTS = (
-    "好可爱的宝宝！",
+    "好可爱的宝宝！😍",
     "{name}长得真快呀，一天一个样。",
     "看照片就想亲一口。",
     "周末带{name}来奶奶家吧，奶奶想{name}了。",
@@ -309,7 +310,7 @@ COMMENTS_TRADITIONAL = (
 REPLIES = (
     "谢谢{guest}！",
     "嗯嗯，周末就回去看您。",
-    "哈哈，是啊，一天一个样。",
+    "哈哈，是啊，一天一个样。😄",
     "谢谢关心，已经好多了。",
     "是新买的，呵呵。",
     "一定一定！",
