@@ -1,5 +1,6 @@
 #include "dialogs/ArchiveTreeView.h"
 
+#include "archive/PlainText.h"
 #include "framework/GdiHandles.h"
 #include "platform/win32/WideText.h"
 #include "res/resource.h"
@@ -38,6 +39,13 @@ class CRedrawPause {
     HWND tree_;
 };
 
+// What an item shows: its text, where the references the archive keeps for characters
+// code page 936 lacks (an emoji in a title) show as those characters.
+std::wstring ShownText(const ArchiveTreeItem& item) {
+    const std::u16string text = PlainTextOf(item.text);
+    return std::wstring(text.begin(), text.end());
+}
+
 } // namespace
 
 CArchiveTreeView::~CArchiveTreeView() {
@@ -64,7 +72,7 @@ bool CArchiveTreeView::Attach(HWND tree) {
 }
 
 HTREEITEM CArchiveTreeView::Insert(HTREEITEM parent, HTREEITEM after, const ArchiveTreeItem& item) {
-    std::wstring text = platform::ToWide(item.text);
+    std::wstring text = ShownText(item);
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent;
     insert.hInsertAfter = after;
@@ -82,7 +90,7 @@ HTREEITEM CArchiveTreeView::Insert(HTREEITEM parent, HTREEITEM after, const Arch
 
 void CArchiveTreeView::Update(HTREEITEM existing, const ArchiveTreeItem& item) {
     // A diary sent again may have a new title, or have become the editors' choice.
-    std::wstring text = platform::ToWide(item.text);
+    std::wstring text = ShownText(item);
     TVITEMW data{};
     data.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     data.hItem = existing;
@@ -117,9 +125,10 @@ void CArchiveTreeView::Merge(HTREEITEM parent, const std::vector<ArchiveTreeItem
         const ArchiveTreeItem& item = items[i];
         HTREEITEM kept = nullptr;
         ArchiveTreeItem shown;
+        std::wstring shownText;
         while (next < existing.size() && !kept) {
             shown = {};
-            Read(existing[next], shown);
+            Read(existing[next], shown, shownText);
             const auto found = wanted.find(ItemKey(shown.value, shown.text));
             if (found != wanted.end() && found->second == i)
                 kept = existing[next];
@@ -130,7 +139,7 @@ void CArchiveTreeView::Merge(HTREEITEM parent, const std::vector<ArchiveTreeItem
             ++next;
         }
         if (kept) {
-            if (shown.text != item.text || shown.image != item.image || shown.selectedImage != item.selectedImage)
+            if (shownText != ShownText(item) || shown.image != item.image || shown.selectedImage != item.selectedImage)
                 Update(kept, item);
             Merge(kept, item.children);
             previous = kept;
@@ -141,7 +150,7 @@ void CArchiveTreeView::Merge(HTREEITEM parent, const std::vector<ArchiveTreeItem
     for (; next < existing.size(); ++next) TreeView_DeleteItem(tree_, existing[next]);
 }
 
-bool CArchiveTreeView::Read(HTREEITEM existing, ArchiveTreeItem& shown) const {
+bool CArchiveTreeView::Read(HTREEITEM existing, ArchiveTreeItem& shown, std::wstring& shownText) const {
     wchar_t text[512] = {};
     TVITEMW data{};
     data.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
@@ -149,6 +158,7 @@ bool CArchiveTreeView::Read(HTREEITEM existing, ArchiveTreeItem& shown) const {
     data.pszText = text;
     data.cchTextMax = static_cast<int>(std::size(text));
     if (!TreeView_GetItem(tree_, &data)) return false;
+    shownText = text;
     shown.text = platform::FromWide(text);
     shown.value = static_cast<int32_t>(data.lParam);
     shown.image = data.iImage;
@@ -194,7 +204,8 @@ HTREEITEM CArchiveTreeView::Root(int index) const {
 bool CArchiveTreeView::Info(HTREEITEM item, TreeItemInfo& info) const {
     if (!item) return false;
     ArchiveTreeItem shown;
-    if (!Read(item, shown)) return false;
+    std::wstring shownText;
+    if (!Read(item, shown, shownText)) return false;
     info.text = shown.text;
     info.value = shown.value;
     return true;

@@ -52,7 +52,8 @@ private:
     // Expands `item`'s branches and then `item`, `shown` being what it was filled with.
     void ExpandBranch(HTREEITEM item, const ArchiveTreeItem& shown);
     // The item's text, value and images (no children); false when it cannot be read.
-    bool Read(HTREEITEM existing, ArchiveTreeItem& shown) const;
+    // `shown.text` in code page 936; `shownText` as the tree shows it.
+    bool Read(HTREEITEM existing, ArchiveTreeItem& shown, std::wstring& shownText) const;
     static std::string ItemKey(int32_t value, const std::string& text);
 
     HWND tree_ = nullptr;

@@ -161,6 +161,31 @@ INSTANTIATE_TEST_SUITE_P(Cases, ArchiveTreeViewMerge, ::testing::ValuesIn(MergeC
                          [](const ::testing::TestParamInfo<MergeCase>& info) { return info.param.name; });
 
 // Branches the user folded are opened again under the root asked for, and only there.
+// The archive keeps characters code page 936 lacks as references; the tree shows the
+// characters, and a title that changes only there is shown anew.
+TEST_F(ArchiveTreeViewTest, TitlesShowTheCharactersTheArchiveKeepsAsReferences) {
+    const auto tree = [](const char* title) {
+        return Roots({Year(2008, {Month(1, {Item(title, 11)})})}, {});
+    };
+    const auto title = [&] {
+        HTREEITEM diary = Next(Next(Next(Next(nullptr, TVGN_ROOT), TVGN_CHILD), TVGN_CHILD), TVGN_CHILD);
+        wchar_t text[64] = {};
+        TVITEMW data{};
+        data.mask = TVIF_TEXT;
+        data.hItem = diary;
+        data.pszText = text;
+        data.cchTextMax = 64;
+        SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+        return std::wstring(text);
+    };
+    view_.Fill(tree("a&#128525;"));
+    EXPECT_EQ(title(), L"a\U0001F60D");
+    view_.Fill(tree("a&#128516;"));
+    EXPECT_EQ(title(), L"a\U0001F604");
+    view_.Fill(tree("a&#65;"));
+    EXPECT_EQ(title(), L"a&#65;");
+}
+
 TEST_F(ArchiveTreeViewTest, ExpandAllOpensEveryBranchOfOneRoot) {
     view_.Fill(MergeCases().front().after);
     std::map<std::string, HTREEITEM> items;
