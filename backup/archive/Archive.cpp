@@ -10,6 +10,7 @@
 #include "archive/EarlierPages.h"
 #include "archive/ImageLocaliser.h"
 #include "archive/IndexFiles.h"
+#include "archive/IndexRepair.h"
 #include "archive/IndexUpdate.h"
 #include "archive/LocalTimeStamp.h"
 #include "archive/Log.h"
@@ -116,6 +117,7 @@ bool CArchive::LoadArchive(const std::string& userName) {
     loadedWithoutFolder_ = !platform::DirectoryExists(paths.UserFolder());
     passRecorder_.reset();
     LoadBlogIndex(paths.BlogListPath(), blogs_);
+    AddDiariesOnlyRecordsHold(paths, blogs_);
     LoadTwitterIndex(paths.TwitterListPath(), twitters_);
     photos_.Load(paths.PhotoListPath());
     if (photos_.Repair(paths.UserFolder())) photos_.Save(paths.PhotoListPath(), platform::Durability::Immediate);
@@ -197,11 +199,7 @@ bool CArchive::WriteDiaries(CPageRenderer& renderer, const CArchivePaths& paths)
     bool allWritten = true;
     std::set<int32_t> inAnswer;
     for (const BlogEntry& blog : lastBackup_.blogs) {
-        BlogIndexEntry& entry = blogs_[blog.id];
-        entry.id = blog.id;
-        entry.title = blog.title;
-        entry.time = blog.createTime;
-        entry.editorChoice = blog.isEditorChoice;
+        blogs_[blog.id] = IndexEntryOf(blog);
         inAnswer.insert(blog.id);
         auto comments = commentsByBlog.find(blog.id);
         allWritten = StoreDiary(paths, renderer, blog.id, &blog,

@@ -2,6 +2,8 @@
 // so far, by id, ascending.
 #pragma once
 
+#include "service/BackupRecords.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -20,6 +22,11 @@ struct TwitterIndexEntry {
     std::string content;
     std::string time; // creation time as received
 };
+
+// What the index keeps of a diary received.
+inline BlogIndexEntry IndexEntryOf(const BlogEntry& blog) {
+    return {blog.id, blog.title, blog.createTime, blog.isEditorChoice};
+}
 
 using BlogIndex = std::map<int32_t, BlogIndexEntry>;
 using TwitterIndex = std::map<int32_t, TwitterIndexEntry>;

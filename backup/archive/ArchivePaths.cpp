@@ -14,7 +14,7 @@ std::string CArchivePaths::BlogPagePath(ArchiveMonth month, int32_t blogId) cons
 }
 
 std::string CArchivePaths::DiaryRecordPath(int32_t blogId) const {
-    return userFolder_ + "Records\\" + std::to_string(blogId) + ".xml";
+    return RecordsFolder() + std::to_string(blogId) + ".xml";
 }
 
 std::string CArchivePaths::EarlierBlogPagePath(ArchiveMonth month, int32_t blogId) const {

@@ -21,6 +21,7 @@ class CArchivePaths {
     // What the archive keeps beside the pages: each diary's record with all its
     // comments, the photo list and the archive's own state.
     std::string DiaryRecordPath(int32_t blogId) const;
+    std::string RecordsFolder() const { return userFolder_ + "Records\\"; }
     std::string PhotoListPath() const { return userFolder_ + "PhotoList.xml"; }
     std::string ArchiveStatePath() const { return userFolder_ + "Archive.xml"; }
     std::string BlogPagePath(ArchiveMonth month, int32_t blogId) const;

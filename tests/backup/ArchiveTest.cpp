@@ -5,6 +5,7 @@
 #include "tests/support/TestPaths.h"
 #include "app/settings/SettingsStore.h"
 #include "archive/ArchiveState.h"
+#include "archive/IndexFiles.h"
 #include "archive/ParseDate.h"
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"
@@ -258,6 +259,51 @@ TEST(LoadArchive, ReadsBothIndexFiles) {
     EXPECT_EQ(loaded.Twitters().at(31).time, "2008-05-20 10:00:00");
     ASSERT_EQ(loaded.Tree().size(), 2u);
     EXPECT_EQ(loaded.Tree()[1].children.size(), 1u); // 2008
+}
+
+// BlogList.xml is written whole from the index loaded at login: a file cut short, put
+// back from an older copy or gone must not take the diaries it lost out of the archive.
+TEST(LoadArchive, DiariesTheIndexFileLostComeBackFromTheirRecords) {
+    const struct {
+        const char* damage;
+        bool (*apply)(const std::string& path, const std::string& written);
+    } cases[] = {
+        {"cut short", [](const std::string& path, const std::string& written) {
+             return platform::WriteFileAtomically(path, written.substr(0, written.find("<Blog ", 20)));
+         }},
+        {"an older copy, from before two of them", [](const std::string& path, const std::string& written) {
+             const size_t eight = written.find("<Blog id=\"8\"");
+             return platform::WriteFileAtomically(
+                 path, "<BlogList Count=\"1\">\r\n" + written.substr(eight, written.find('\n', eight) + 1 - eight) +
+                           "</BlogList>\r\n");
+         }},
+        {"gone", [](const std::string& path, const std::string&) { return platform::RemoveFile(path); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.damage);
+        ArchiveSetup setup;
+        ASSERT_EQ(setup.archive.StoreBackup(RealisticAnswer()).result, nook::kBackupSuccess);
+        const std::string path = setup.UserPath("BlogList.xml");
+        const std::string written = ReadAll(path);
+        ASSERT_TRUE(c.apply(path, written));
+
+        CArchive later(setup.dir, setup.settings, nullptr);
+        ASSERT_TRUE(later.LoadArchive("mimi"));
+        ASSERT_EQ(later.Blogs().size(), 3u);
+        for (const auto& [id, entry] : setup.archive.Blogs()) {
+            EXPECT_EQ(later.Blogs().at(id).title, entry.title) << id;
+            EXPECT_EQ(later.Blogs().at(id).time, entry.time) << id;
+            EXPECT_EQ(later.Blogs().at(id).editorChoice, entry.editorChoice) << id;
+        }
+        ASSERT_EQ(later.StoreBackup(AnswerOf({Blog(20, "later", "2008-07-01 08:00:00")})).result,
+                  nook::kBackupSuccess);
+        nook::BlogIndex saved;
+        nook::LoadBlogIndex(path, saved);
+        EXPECT_EQ(saved.size(), 4u);
+        for (const auto& [id, entry] : setup.archive.Blogs()) {
+            EXPECT_EQ(saved[id].title, entry.title) << id;
+        }
+    }
 }
 
 TEST(LoadArchive, LaterDuplicateReplacesAndGapsGiveEmptyIndexes) {
