@@ -2,7 +2,6 @@
 
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"
-#include "xml/ElementIndex.h"
 #include "xml/XmlDocument.h"
 
 namespace nook {
@@ -19,12 +18,7 @@ CFlatXmlWriter::CFlatXmlWriter(std::string_view rootName) : rootName_(rootName) 
 }
 
 void CFlatXmlWriter::Attribute(std::string_view name, std::string_view value) {
-    const std::string encoded = CXmlDocument::EncodeEntities(value, true);
-    // The start tag with the attribute: ` name="value"` before its "/>".
-    const size_t tagLength =
-        text_.size() - tagStart_ + name.size() + encoded.size() + 4 + kEmptyElementEnd.size();
-    if (tagLength > kStartTagMask) return;
-    text_.append(" ").append(name).append("=\"").append(encoded).append("\"");
+    text_.append(" ").append(name).append("=\"").append(CXmlDocument::EncodeEntities(value, true)).append("\"");
 }
 
 void CFlatXmlWriter::Attribute(std::string_view name, int value) {
@@ -39,7 +33,6 @@ void CFlatXmlWriter::Child(std::string_view name) {
         text_.append(kEmptyElementEnd);
     text_.append(kLineEnd);
     hasChildren_ = true;
-    tagStart_ = text_.size();
     text_.append("<").append(name);
 }
 

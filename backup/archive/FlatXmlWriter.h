@@ -4,12 +4,9 @@
 // AddChildElement and SetChildAttribute, so that a file saved from it has the bytes
 // SaveFile would write.
 // The root element's line, then one line a child, every line ended by CR LF; values
-// quoted and entity-encoded by the document class's own EncodeEntities.
-//
-// SetAttribute refuses one value on such a new tag: one that would make the start tag
-// longer than the element index records (kStartTagMask bytes). The attribute is then
-// left out here too. Every other value reads back as written: a quote or "<" that is
-// the trail byte of a two-byte character is one to the document's reader as well.
+// quoted and entity-encoded by the document class's own EncodeEntities. Every value
+// reads back as written, however long: a quote or "<" that is the trail byte of a
+// two-byte character is one to the document's reader as well.
 #pragma once
 
 #include "platform/Files.h"
@@ -38,7 +35,6 @@ class CFlatXmlWriter {
   private:
     std::string rootName_;
     std::string text_;
-    size_t tagStart_ = 0; // where the element begun last starts
     bool hasChildren_ = false;
 };
 

@@ -12,7 +12,7 @@ bool CXmlDocument::CurrentTag(bool child, size_t& start, size_t& length, size_t&
     const uint32_t record = child ? pos_.child : pos_.main;
     if (record != 0 && pos_.nodeKind == kNodeElement) {
         start = static_cast<size_t>(index_[record].ElementStart);
-        length = index_[record].StartTagLength();
+        length = index_.StartTagLength(record);
         nameOffset = 1;
         return true;
     }
@@ -114,14 +114,13 @@ bool CXmlDocument::SetAttributeOf(bool child, std::string_view name, std::string
         !ReadsBack(newTag, nameOffset, name, encoded))
         return false;
     const bool element = pos_.nodeKind == kNodeElement;
-    if (element && newTag.size() > kStartTagMask) return false;
 
     const int32_t change = static_cast<int32_t>(newTag.size()) - static_cast<int32_t>(length);
     Splice(editBegin, editEnd - editBegin, replacement);
     if (element) {
         const uint32_t record = child ? pos_.child : pos_.main;
         ElementRecord& changed = index_[record];
-        changed.SetTagLengths(static_cast<uint32_t>(newTag.size()), changed.EndTagLength());
+        index_.SetTagLengths(record, static_cast<uint32_t>(newTag.size()), changed.EndTagLength());
         changed.ElementLength += change;
         ShiftDescendants(record, change);
         ShiftAfter(changed.Parent, record, change);

@@ -94,16 +94,14 @@ uint32_t CXmlDocument::AddElementUnder(uint32_t parent, uint32_t reference, std:
     element.reserve(name.size() + 5);
     element.append("<").append(name).append("/>");
     xml::XmlToken token;
-    if (!xml::IsWholeToken(element, token) || token.kind != kNodeElement || !token.emptyElement ||
-        element.size() > kStartTagMask)
-        return 0;
+    if (!xml::IsWholeToken(element, token) || token.kind != kNodeElement || !token.emptyElement) return 0;
     const uint32_t elementLength = static_cast<uint32_t>(element.size());
     element.append(kLineEnd);
 
     const ElementRecord container = index_[parent];
     const bool openUp = !afterNode && reference == 0 && parent != 0 &&
                         container.ElementLength <=
-                            static_cast<int32_t>(container.StartTagLength() + container.EndTagLength());
+                            static_cast<int32_t>(index_.StartTagLength(parent) + container.EndTagLength());
     size_t editAt, removed = 0, newStart;
     std::string replacement;
     uint32_t openedStartTag = 0, openedEndTag = 0;
@@ -132,7 +130,7 @@ uint32_t CXmlDocument::AddElementUnder(uint32_t parent, uint32_t reference, std:
         // The container reads: its start tag, CR LF, the new element, its end tag.
         const size_t start = static_cast<size_t>(container.ElementStart);
         const std::string_view containerName = xml::ElementNameAt(text_, start);
-        openedStartTag = container.StartTagLength();
+        openedStartTag = index_.StartTagLength(parent);
         openedEndTag = container.EndTagLength();
         if (openedEndTag != 0) {
             editAt = start + openedStartTag;
@@ -184,7 +182,7 @@ uint32_t CXmlDocument::AddElementUnder(uint32_t parent, uint32_t reference, std:
     }
 
     if (openUp) {
-        under.SetTagLengths(openedStartTag, openedEndTag);
+        index_.SetTagLengths(parent, openedStartTag, openedEndTag);
         under.LevelAndFlags &= ~kUnended;
         under.ElementLength += change;
         ShiftAfter(under.Parent, parent, change);

@@ -7,6 +7,7 @@ namespace nook {
 
 void ElementIndex::Reset(size_t capacity) {
     blocks_.clear();
+    longStartTags_.clear();
     lastBlockSize_ = 0;
     capacity_ = 0;
     Allocate(std::max<size_t>(capacity, 1));

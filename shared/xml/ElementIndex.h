@@ -7,9 +7,11 @@
 // "none" in every link field.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace nook {
@@ -21,9 +23,11 @@ constexpr uint32_t kUnended = 0x100000;
 constexpr uint32_t kContainsError = 0x200000;
 constexpr uint32_t kIllFormed = 0x800000; // record 0 only
 
-// TagLengths: start tag in bits 0-21, end tag in bits 22-31. Longer tags cannot be
-// recorded.
-constexpr uint32_t kStartTagMask = 0x3FFFFF;
+// TagLengths: start tag in bits 0-21, end tag in bits 22-31. A start tag of
+// kLongStartTag bytes or more (a diary's text in one attribute can run to megabytes)
+// keeps kLongStartTag there and its length beside the records; longer end tags cannot
+// be recorded.
+constexpr uint32_t kLongStartTag = 0x3FFFFF;
 constexpr int kEndTagShift = 22;
 constexpr uint32_t kMaxEndTag = 0x3FF;
 
@@ -37,11 +41,7 @@ struct ElementRecord {
     uint32_t NextSibling;
     uint32_t PrevSibling; // of the first child: the last child
 
-    uint32_t StartTagLength() const { return TagLengths & kStartTagMask; }
     uint32_t EndTagLength() const { return TagLengths >> kEndTagShift; }
-    void SetTagLengths(uint32_t startTag, uint32_t endTag) {
-        TagLengths = (startTag & kStartTagMask) | endTag << kEndTagShift;
-    }
     uint32_t Level() const { return LevelAndFlags & kLevelMask; }
     int32_t End() const { return ElementStart + ElementLength; }
 };
@@ -64,6 +64,19 @@ public:
     ElementRecord& operator[](uint32_t n) { return blocks_[n >> kBlockBits][n & (kBlockSize - 1)]; }
     const ElementRecord& operator[](uint32_t n) const { return blocks_[n >> kBlockBits][n & (kBlockSize - 1)]; }
 
+    // Record `n`'s start tag length, however long.
+    uint32_t StartTagLength(uint32_t n) const {
+        const uint32_t field = (*this)[n].TagLengths & kLongStartTag;
+        return field == kLongStartTag ? longStartTags_.at(n) : field;
+    }
+    void SetTagLengths(uint32_t n, uint32_t startTag, uint32_t endTag) {
+        if (startTag >= kLongStartTag)
+            longStartTags_[n] = startTag;
+        else if (!longStartTags_.empty())
+            longStartTags_.erase(n);
+        (*this)[n].TagLengths = std::min(startTag, kLongStartTag) | endTag << kEndTagShift;
+    }
+
     // Takes the next free record, growing the index when it is full. The record's
     // contents are left to the caller.
     uint32_t Append() {
@@ -79,7 +92,7 @@ public:
         ElementRecord& element = (*this)[n];
         element.ElementStart = start;
         element.ElementLength = static_cast<int32_t>(tagLength);
-        element.SetTagLengths(tagLength, 0);
+        SetTagLengths(n, tagLength, 0);
         element.LevelAndFlags = level & kLevelMask;
         element.Parent = parent;
         element.FirstChild = 0;
@@ -109,6 +122,7 @@ private:
     void Allocate(size_t capacity);
 
     std::vector<std::unique_ptr<ElementRecord[]>> blocks_;
+    std::unordered_map<uint32_t, uint32_t> longStartTags_; // by record, the rare long ones
     uint32_t lastBlockSize_ = 0;
     uint32_t count_ = 0;
     uint32_t capacity_ = 0;

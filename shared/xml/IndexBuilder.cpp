@@ -87,8 +87,8 @@ uint32_t CXmlDocument::BuildIndex(uint32_t startRecord, XmlScanner& scanner) {
             const uint32_t parent = k > 0 ? open[k - 1].record : startRecord;
             ElementRecord& element = index_[u];
             element.LevelAndFlags |= kUnended;
-            element.ElementLength = static_cast<int32_t>(element.StartTagLength());
-            element.SetTagLengths(element.StartTagLength(), 0);
+            element.ElementLength = static_cast<int32_t>(index_.StartTagLength(u));
+            index_.SetTagLengths(u, index_.StartTagLength(u), 0);
             if (element.LevelAndFlags & kContainsError) {
                 element.LevelAndFlags &= ~kContainsError;
                 index_[parent].LevelAndFlags |= kContainsError;
@@ -122,10 +122,6 @@ uint32_t CXmlDocument::BuildIndex(uint32_t startRecord, XmlScanner& scanner) {
     for (;;) {
         switch (ReadToken(scanner, token)) {
         case kNodeElement: {
-            if (token.length > kStartTagMask) {
-                markError(FormatMessage("Element tag at offset %d too long", static_cast<int>(token.start)));
-                break;
-            }
             const uint32_t r = index_.AppendElement(static_cast<int32_t>(token.start), static_cast<uint32_t>(token.length),
                                                     baseLevel + static_cast<uint32_t>(open.size()), current);
             if (result == 0) result = r;
@@ -150,9 +146,10 @@ uint32_t CXmlDocument::BuildIndex(uint32_t startRecord, XmlScanner& scanner) {
                 break;
             }
             const size_t matched = k - 1;
-            ElementRecord& element = index_[open[matched].record];
+            const uint32_t r = open[matched].record;
+            ElementRecord& element = index_[r];
             element.ElementLength = static_cast<int32_t>(token.End()) - element.ElementStart;
-            element.SetTagLengths(element.StartTagLength(), static_cast<uint32_t>(token.length));
+            index_.SetTagLengths(r, index_.StartTagLength(r), static_cast<uint32_t>(token.length));
             unend(matched + 1, &token);
             open.pop_back();
             current = matched > 0 ? open[matched - 1].record : startRecord;

@@ -69,7 +69,7 @@ int CXmlDocument::FindNode(int kinds) {
         from = 0;
     } else {
         if (level.EndTagLength() == 0) return 0; // no content
-        from = static_cast<size_t>(level.ElementStart) + level.StartTagLength();
+        from = static_cast<size_t>(level.ElementStart) + index_.StartTagLength(parent);
     }
     const size_t levelEndTag = parent != 0 ? static_cast<size_t>(level.End()) - level.EndTagLength() : text_.size();
 

@@ -5,6 +5,7 @@
 #include "tests/support/TestPaths.h"
 #include "app/settings/SettingsStore.h"
 #include "archive/ArchiveState.h"
+#include "archive/DiaryRecord.h"
 #include "archive/IndexFiles.h"
 #include "archive/ParseDate.h"
 #include "platform/Files.h"
@@ -75,6 +76,39 @@ struct ArchiveSetup {
         return reread.User();
     }
 };
+
+// A diary's text is one attribute of the answer and of its record; pasted pictures can
+// make it megabytes. Such a diary is neither left out of the answer (the marks would
+// pass it for ever) nor of its record, and its record reads back when a comment comes.
+TEST(StoreBackup, DiariesOfMegabytesAreKept) {
+    const std::string text(6 << 20, 'a');
+    const std::string summary = "<Summary NewBlogCount=\"3\" UpdatedBlogCount=\"0\" NewCommentCount=\"1\" "
+                                "NewTwitterCount=\"0\"/>";
+    BlogListAnswer answer = nook::ParseBlogListAnswer(
+        "<Backup Result=\"0\">" + summary + "<BlogList><Blog blog_id=\"1\" create_time=\"2008-05-01 08:00:00\"/>"
+        "<Blog blog_id=\"2\" create_time=\"2008-05-02 08:00:00\" content=\"&lt;p&gt;" + text + "&lt;/p&gt;\"/>"
+        "<Blog blog_id=\"3\" create_time=\"2008-05-03 08:00:00\"/></BlogList>"
+        "<CommentList><Comment comment_id=\"101\" blog_id=\"2\" comment_content=\"" + text + "\"/></CommentList></Backup>");
+    ASSERT_EQ(answer.blogs.size(), 3u);
+    ASSERT_EQ(answer.comments.size(), 1u);
+    ArchiveSetup setup;
+    ASSERT_EQ(setup.archive.StoreBackup(std::move(answer)).result, nook::kBackupSuccess);
+    EXPECT_EQ(setup.SavedUser().marks.lastBlogId, 3);
+
+    nook::CommentEntry later;
+    later.id = 102;
+    later.blogId = 2;
+    later.content = "later";
+    BlogListAnswer comment = AnswerOf({});
+    comment.comments.push_back(later);
+    ASSERT_EQ(setup.archive.StoreBackup(std::move(comment)).result, nook::kBackupSuccess);
+    nook::DiaryRecord record;
+    ASSERT_TRUE(nook::LoadDiaryRecord(setup.UserPath("Records\\2.xml"), record));
+    EXPECT_TRUE(record.blog.content == "<p>" + text + "</p>");
+    ASSERT_EQ(record.comments.size(), 2u);
+    EXPECT_TRUE(record.comments[0].content == text);
+    EXPECT_NE(ReadAll(setup.UserPath("2008\\5\\2.html")).find(text), std::string::npos);
+}
 
 TEST(StoreBackup, WritesPagesIndexesAndThenTheMarks) {
     ArchiveSetup setup;

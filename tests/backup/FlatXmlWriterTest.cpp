@@ -98,17 +98,17 @@ TEST(IndexFiles, WrittenDirectlyAsTheDocumentClassWritesThemWhateverTheNumbers) 
     }
 }
 
-// The document refuses an attribute that would make its start tag longer than the
-// element index records; the attribute is then missing, and so it is when written
-// directly.
-TEST(IndexFiles, ValuesAroundTheLongestTagAreLeftOutAlike) {
-    const size_t longest = nook::kStartTagMask;
+// A start tag longer than the element index's field for it (a diary's text can run to
+// megabytes) is kept beside the records: values around and over that length are written
+// alike.
+TEST(IndexFiles, ValuesAroundTheLongestRecordedTagAreWrittenAlike) {
+    const size_t longest = nook::kLongStartTag;
     const struct {
         const char* what;
         std::string value;
     } cases[] = {
         {"fits with room", std::string(longest - 40, 'a')},
-        {"fits exactly or nearly", std::string(longest - 23, 'a')},
+        {"at the field's end or nearly", std::string(longest - 23, 'a')},
         {"one byte over or nearly", std::string(longest - 22, 'a')},
         {"over by far", std::string(longest + 10, 'a')},
         {"over once encoded", std::string(longest / 5 + 1, '&')},
@@ -224,21 +224,18 @@ TEST(PhotoListFile, WrittenDirectlyAsTheDocumentClassWroteItWhateverTheNumbers) 
     }
 }
 
-// A long error is kept; one too long for the document's element index is left out of
-// the file both ways, and the photo reads back without it.
-TEST(PhotoListFile, LongErrorsAreKeptOrLeftOutAlike) {
-    const size_t longest = nook::kStartTagMask;
+// Errors of any length are kept, and read back as written.
+TEST(PhotoListFile, LongErrorsAreKeptAlike) {
+    const size_t longest = nook::kLongStartTag;
     const struct {
         const char* what;
         std::string error;
-        bool kept;
     } cases[] = {
-        {"a long error", std::string(64 * 1024, 'e'), true},
-        {"markup, over the longest tag once encoded", std::string(longest - 200, '<'), false},
-        {"an error near the longest tag", std::string(longest - 150, 'e'), true},
-        {"an error over the longest tag", std::string(longest - 100, 'e'), false},
-        {"an error over by far", std::string(longest + 10, 'e'), false},
-        {"two-byte characters", std::string(longest - 151, '\xb1'), true},
+        {"a long error", std::string(64 * 1024, 'e')},
+        {"markup, over the longest recorded tag once encoded", std::string(longest - 200, '<')},
+        {"an error near the longest recorded tag", std::string(longest - 150, 'e')},
+        {"an error over by far", std::string(longest + 10, 'e')},
+        {"two-byte characters", std::string(longest - 151, '\xb1')},
     };
     for (const auto& c : cases) {
         CPhotoList list = EveryState("x");
@@ -248,7 +245,7 @@ TEST(PhotoListFile, LongErrorsAreKeptOrLeftOutAlike) {
         const std::vector<PhotoEntry> loaded = ReadBack(list);
         ASSERT_EQ(loaded.size(), 3u) << c.what;
         // Not EXPECT_EQ: it would print megabytes.
-        EXPECT_TRUE(loaded[1].lastError == (c.kept ? c.error : "")) << c.what;
+        EXPECT_TRUE(loaded[1].lastError == c.error) << c.what;
         EXPECT_EQ(loaded[1].lastMissingDay, "x") << c.what;
     }
 }

@@ -1,3 +1,4 @@
+#include "tests/xml/XmlIndexCheck.h"
 #include "tests/xml/XmlTestBuild.h"
 #include "xml/ElementIndex.h"
 #include "xml/XmlDocument.h"
@@ -56,6 +57,34 @@ TEST(XML_SUITE(ElementIndex), RecordsInFullBlocksNeverMove) {
     EXPECT_EQ(&index[65535], inFullBlock);
     for (uint32_t r : {1u, 65535u, 65536u, 69999u, 70000u, 131072u, 199999u})
         EXPECT_EQ(index[r].ElementStart, static_cast<int32_t>(r)) << r;
+}
+
+// A diary's text is one attribute and can run to megabytes: a start tag too long for the
+// record's field is kept beside the records, and reading it, the sibling after it,
+// changing it and opening it up around a child work as on any other.
+TEST(XML_SUITE(ElementIndex), StartTagsOfAnyLengthAreRecorded) {
+    const size_t kTagAround = 9; // <p v="" />
+    for (const size_t tag : {size_t{kLongStartTag} - 1, size_t{kLongStartTag}, size_t{kLongStartTag} + 1,
+                             size_t{kLongStartTag} * 2}) {
+        SCOPED_TRACE(tag);
+        const std::string value(tag - kTagAround, 'a');
+        CXmlDocument doc("<r>\r\n<p v=\"" + value + "\"/>\r\n<q w=\"1\"/>\r\n</r>\r\n");
+        EXPECT_FALSE(doc.GetIndex()[0].LevelAndFlags & kIllFormed);
+        EXPECT_EQ(test::CheckLinks(doc), "");
+        ASSERT_TRUE(doc.FindElement("r"));
+        ASSERT_TRUE(doc.IntoElement());
+        ASSERT_TRUE(doc.FindElement("p"));
+        EXPECT_TRUE(doc.GetAttribute("v") == value);
+        ASSERT_TRUE(doc.SetAttribute("v", value + "bc"));
+        EXPECT_TRUE(doc.GetAttribute("v") == value + "bc");
+        ASSERT_TRUE(doc.AddChildElement("c"));
+        EXPECT_EQ(test::CompareWithFreshParse(doc, true), "");
+        ASSERT_TRUE(doc.SetAttribute("v", "short"));
+        EXPECT_EQ(doc.GetAttribute("v"), "short");
+        ASSERT_TRUE(doc.FindElement("q"));
+        EXPECT_EQ(doc.GetAttribute("w"), "1");
+        EXPECT_EQ(test::CompareWithFreshParse(doc, true), "");
+    }
 }
 
 } // namespace

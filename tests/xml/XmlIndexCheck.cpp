@@ -22,11 +22,11 @@ std::string CheckLinks(const CXmlDocument& doc) {
         const ElementRecord& record = index[r];
         if (r != 0) {
             if (record.ElementStart < 0 || static_cast<size_t>(record.End()) > textSize) return Fault("extent outside text", r);
-            if (record.StartTagLength() + record.EndTagLength() > static_cast<uint32_t>(record.ElementLength))
+            if (index.StartTagLength(r) + record.EndTagLength() > static_cast<uint32_t>(record.ElementLength))
                 return Fault("tags longer than element", r);
             if (doc.GetDocText()[static_cast<size_t>(record.ElementStart)] != '<') return Fault("no \"<\" at start", r);
         }
-        const int32_t contentBegin = record.ElementStart + static_cast<int32_t>(r != 0 ? record.StartTagLength() : 0);
+        const int32_t contentBegin = record.ElementStart + static_cast<int32_t>(r != 0 ? index.StartTagLength(r) : 0);
         const int32_t contentEnd = record.End() - static_cast<int32_t>(record.EndTagLength());
         uint32_t previous = 0, count = 0;
         for (uint32_t c = record.FirstChild; c != 0; c = index[c].NextSibling) {
