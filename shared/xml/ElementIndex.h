@@ -25,8 +25,8 @@ constexpr uint32_t kIllFormed = 0x800000; // record 0 only
 
 // TagLengths: start tag in bits 0-21, end tag in bits 22-31. A start tag of
 // kLongStartTag bytes or more (a diary's text in one attribute can run to megabytes)
-// keeps kLongStartTag there and its length beside the records; longer end tags cannot
-// be recorded.
+// keeps kLongStartTag there and its length beside the records. An end tag longer than
+// kMaxEndTag cannot be recorded.
 constexpr uint32_t kLongStartTag = 0x3FFFFF;
 constexpr int kEndTagShift = 22;
 constexpr uint32_t kMaxEndTag = 0x3FF;
