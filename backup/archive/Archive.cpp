@@ -86,6 +86,10 @@ bool CArchive::PrepareArchiveFolder() {
     if (LoadArchiveState(paths.ArchiveStatePath(), stored) && !stored.fullBackupPending && stored.marks &&
         *stored.marks != user.marks)
         SetMarks(*stored.marks);
+    if (userName_ == user.userName) {
+        const BackupMarks held = MarksTheIndexesHold(user.marks, blogs_, twitters_);
+        if (held != user.marks) SetMarks(held);
+    }
     return true;
 }
 

@@ -42,4 +42,12 @@ size_t AddDiariesOnlyRecordsHold(const CArchivePaths& paths, BlogIndex& blogs) {
     return added;
 }
 
+BackupMarks MarksTheIndexesHold(const BackupMarks& marks, const BlogIndex& blogs, const TwitterIndex& posts) {
+    BackupMarks held = marks;
+    // Comments are kept in the diaries' records: those went with the diary.
+    if (!blogs.count(held.lastBlogId)) held.lastBlogId = held.lastCommentId = 0;
+    if (!posts.count(held.lastTwitterId)) held.lastTwitterId = 0;
+    return held;
+}
+
 } // namespace nook

@@ -340,6 +340,47 @@ TEST(LoadArchive, DiariesTheIndexFileLostComeBackFromTheirRecords) {
     }
 }
 
+// Posts are kept in TwitterList.xml alone, and a diary whose record went too can come
+// back from nowhere in the archive: where an index lacks the item its mark names, that
+// list is asked for from the start again (diaries with their comments).
+TEST(PrepareArchiveFolder, AnIndexThatLostWhatTheMarksPassedHasItSentAgain) {
+    const struct {
+        const char* damage;
+        std::vector<const char*> removed;
+        const char* cutBefore; // in TwitterList.xml
+        nook::BackupMarks marks;
+    } cases[] = {
+        {"none", {}, nullptr, {8, 102, 40, ""}},
+        {"TwitterList.xml gone", {"TwitterList.xml"}, nullptr, {8, 102, 0, ""}},
+        {"TwitterList.xml cut short", {}, "<Twitter id=\"40\"", {8, 102, 0, ""}},
+        {"BlogList.xml gone, records kept", {"BlogList.xml"}, nullptr, {8, 102, 40, ""}},
+        {"BlogList.xml and the last diary's record gone", {"BlogList.xml", "Records\\8.xml"}, nullptr,
+         {0, 0, 40, ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.damage);
+        ArchiveSetup setup;
+        ASSERT_EQ(setup.archive.StoreBackup(RealisticAnswer()).result, nook::kBackupSuccess);
+        const std::string time = setup.settings.User().marks.lastBackupTime;
+        for (const char* file : c.removed) {
+            ASSERT_TRUE(platform::RemoveFile(setup.UserPath(file)));
+        }
+        if (c.cutBefore) {
+            const std::string posts = ReadAll(setup.UserPath("TwitterList.xml"));
+            ASSERT_TRUE(platform::WriteFileAtomically(setup.UserPath("TwitterList.xml"),
+                                                      posts.substr(0, posts.find(c.cutBefore))));
+        }
+        CArchive later(setup.dir, setup.settings, nullptr);
+        ASSERT_TRUE(later.LoadArchive("mimi"));
+        ASSERT_TRUE(later.PrepareArchiveFolder());
+        const nook::BackupMarks marks = setup.SavedUser().marks;
+        EXPECT_EQ(marks.lastBlogId, c.marks.lastBlogId);
+        EXPECT_EQ(marks.lastCommentId, c.marks.lastCommentId);
+        EXPECT_EQ(marks.lastTwitterId, c.marks.lastTwitterId);
+        EXPECT_EQ(marks.lastBackupTime, time);
+    }
+}
+
 TEST(LoadArchive, LaterDuplicateReplacesAndGapsGiveEmptyIndexes) {
     std::string dir = nook::test::ScratchDir();
     ASSERT_TRUE(nook::MakeDirectoryPath(dir + "mimi"));

@@ -129,6 +129,23 @@ TEST(NookBackupProgram, ArchiveLivesInTheFolderConfigNames) {
     EXPECT_EQ(folder.Read("tester.xml"), marks);
 }
 
+// Posts are kept in TwitterList.xml alone: with the file gone, the next run asks for
+// every post again, and the archive holds them all once more.
+TEST(NookBackupProgram, PostsOfALostIndexAreFetchedAgain) {
+    CProgramFolder folder(StandinHost());
+    DWORD code = 0;
+    {
+        CProgramProcess first(folder.Path(), "/user tester /pass " + PasswordDigest("tester", "test123") + " /backup");
+        ASSERT_TRUE(first.WaitForExit(kRunTimeoutMs, code));
+    }
+    const std::string posts = folder.Read("tester\\TwitterList.xml");
+    ASSERT_NE(posts.find("<Twitter "), std::string::npos);
+    ASSERT_TRUE(platform::RemoveFile(folder.Path() + "tester\\TwitterList.xml"));
+    CProgramProcess second(folder.Path(), "/backup");
+    ASSERT_TRUE(second.WaitForExit(kRunTimeoutMs, code));
+    EXPECT_EQ(folder.Read("tester\\TwitterList.xml"), posts);
+}
+
 // The photo list of a program folder's user, as the program left it.
 CPhotoList PhotoListOf(const CProgramFolder& folder, const std::string& user) {
     CPhotoList list;
