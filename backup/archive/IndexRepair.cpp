@@ -45,8 +45,8 @@ size_t AddDiariesOnlyRecordsHold(const CArchivePaths& paths, BlogIndex& blogs) {
 BackupMarks MarksTheIndexesHold(const BackupMarks& marks, const BlogIndex& blogs, const TwitterIndex& posts) {
     BackupMarks held = marks;
     // Comments are kept in the diaries' records: those went with the diary.
-    if (!blogs.count(held.lastBlogId)) held.lastBlogId = held.lastCommentId = 0;
-    if (!posts.count(held.lastTwitterId)) held.lastTwitterId = 0;
+    if (held.lastBlogId != 0 && !blogs.count(held.lastBlogId)) held.lastBlogId = held.lastCommentId = 0;
+    if (held.lastTwitterId != 0 && !posts.count(held.lastTwitterId)) held.lastTwitterId = 0;
     return held;
 }
 

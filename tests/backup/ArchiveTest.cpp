@@ -7,6 +7,7 @@
 #include "archive/ArchiveState.h"
 #include "archive/DiaryRecord.h"
 #include "archive/IndexFiles.h"
+#include "archive/IndexRepair.h"
 #include "archive/ParseDate.h"
 #include "platform/Files.h"
 #include "util/DirectoryPath.h"
@@ -378,6 +379,28 @@ TEST(PrepareArchiveFolder, AnIndexThatLostWhatTheMarksPassedHasItSentAgain) {
         EXPECT_EQ(marks.lastCommentId, c.marks.lastCommentId);
         EXPECT_EQ(marks.lastTwitterId, c.marks.lastTwitterId);
         EXPECT_EQ(marks.lastBackupTime, time);
+    }
+}
+
+// Only a mark that names an item the index lacks goes back; a list with no mark yet
+// (diaries none, comments some) keeps the others as they are.
+TEST(MarksTheIndexesHold, SetBackOnlyTheListsThatLostTheirMarkedItem) {
+    const struct {
+        const char* what;
+        bool diaryHeld, postHeld;
+        nook::BackupMarks marks, held;
+    } cases[] = {
+        {"both held", true, true, {8, 102, 40, "t"}, {8, 102, 40, "t"}},
+        {"neither held", false, false, {8, 102, 40, "t"}, {0, 0, 0, "t"}},
+        {"the post lost", true, false, {8, 102, 40, "t"}, {8, 102, 0, "t"}},
+        {"no diary marked", false, false, {0, 102, 0, "t"}, {0, 102, 0, "t"}},
+    };
+    for (const auto& c : cases) {
+        nook::BlogIndex blogs;
+        nook::TwitterIndex posts;
+        if (c.diaryHeld) blogs[8] = {8, "t", "2008-05-03 09:07:02", false};
+        if (c.postHeld) posts[40] = {40, "p", "2008-05-20 10:00:00"};
+        EXPECT_TRUE(nook::MarksTheIndexesHold(c.marks, blogs, posts) == c.held) << c.what;
     }
 }
 
