@@ -73,20 +73,12 @@ uint32_t TwoByteCodePoint(unsigned char lead, unsigned char trail) {
     return kOtherCharacter;
 }
 
-bool CodePageHolds(uint32_t codePoint) {
-    if (codePoint > 0xFFFF) return false;
-    const char16_t unit = static_cast<char16_t>(codePoint);
-    bool lost = false;
-    platform::Utf16ToAnsi(std::u16string_view(&unit, 1), &lost);
-    return !lost;
-}
-
 } // namespace
 
 size_t ReadKeptReference(std::string_view text, size_t at, uint32_t& codePoint) {
     if (text.compare(at, 2, "&#") != 0) return 0;
     const size_t length = ReadNumericReference(text, at, codePoint);
-    return length != 0 && !CodePageHolds(codePoint) ? length : 0;
+    return length != 0 && !platform::HoldsCharacter(codePoint) ? length : 0;
 }
 
 MarkupChar ReadMarkupChar(std::string_view text, size_t at) {

@@ -68,12 +68,7 @@ class CAnswerConverter {
     bool Held(uint32_t codePoint) {
         if (codePoint > 0xFFFF) return false;
         uint8_t& known = known_[codePoint];
-        if (known == kUnknown) {
-            const char16_t unit = static_cast<char16_t>(codePoint);
-            bool lost = false;
-            platform::Utf16ToAnsi(std::u16string_view(&unit, 1), &lost);
-            known = lost ? kLacked : kHeld;
-        }
+        if (known == kUnknown) known = platform::HoldsCharacter(codePoint) ? kHeld : kLacked;
         return known == kHeld;
     }
 

@@ -3,6 +3,7 @@
 // behave the same on a Windows whose ANSI code page is English or UTF-8.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,15 @@ std::u16string Utf8ToUtf16(std::string_view text);
 // `lost`, when given, is set to whether a character had no equivalent in code page 936
 // and was replaced by the default character "?".
 std::string Utf16ToAnsi(std::u16string_view text, bool* lost = nullptr);
+
+// Whether code page 936 has the character; it has none beyond the 16-bit range.
+inline bool HoldsCharacter(uint32_t codePoint) {
+    if (codePoint > 0xFFFF) return false;
+    const char16_t unit = static_cast<char16_t>(codePoint);
+    bool lost = false;
+    Utf16ToAnsi(std::u16string_view(&unit, 1), &lost);
+    return !lost;
+}
 std::string Utf16ToUtf8(std::u16string_view text);
 
 // Between UTF-8 and code page 936 in one call: the same bytes, substitutes and `lost`
